@@ -3,9 +3,13 @@
 // The eight spreads: their names (the key everywhere, compared exactly and
 // case-sensitively), texts, positions and where each position lies on the table.
 
+#include <QList>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace kestrune::spreads {
 
@@ -31,6 +35,9 @@ struct Spread {
 
 constexpr int kSpreadCount = 8;
 
+// All eight spreads in list order (index == listPosition).
+const QList<Spread>& AllSpreads();
+
 // The spread whose name equals the text exactly, or nullptr.
 const Spread* FindSpread(const QString& name);
 // The spread at list position 0..7, or nullptr.
@@ -52,9 +59,23 @@ int ListPositionIgnoringCase(const QString& text);
 
 // Table layout, in twips from the table's top-left corner to a card box's
 // top-left corner. The crossing card is Celtic Cross position 1.
+// PositionPlacement gives QPoint(0, 0) for a position the spread does not have;
+// FindPlacement tells such a position apart (the box is then not moved).
 QPoint PositionPlacement(int listPosition, int position);
+std::optional<QPoint> FindPlacement(int listPosition, int position);
 bool IsCrossingPosition(int listPosition, int position);
 // Number label offset inside its card box (lbl(6) sits at 120, 0).
 QPoint LabelOffset(int position);
+
+// The table's client area and the number labels, in twips. A label shows the
+// position number (index + 1) in Arial Black 14.25 pt, weight 900, magenta, on
+// a transparent background.
+constexpr QSize kTableSize(11805, 27225);
+constexpr QSize kLabelSize(615, 495);
+constexpr int kTableBoxCount = 10;
+// The angle the crossing card is turned by (anticlockwise on screen).
+constexpr int kCrossingAngle = 90;
+// The angle a reversed card is turned by.
+constexpr int kReversedAngle = 180;
 
 } // namespace kestrune::spreads
