@@ -1,5 +1,7 @@
 #include "deck/Deck.h"
 
+#include "deck/CardMeaningTable.h"
+
 #include "platform/Seams.h"
 
 #include <array>
@@ -46,6 +48,14 @@ QString CardHeading(CardIndex c, bool reversed)
     if (!IsCardIndex(c))
         return QString();
     return reversed ? CardName(c) + QStringLiteral(" - Reversed") : CardName(c);
+}
+
+QString CardMeaning(CardIndex c, bool reversed)
+{
+    if (!IsCardIndex(c))
+        return QString();
+    const CardMeaningRow& row = kCardMeanings[static_cast<std::size_t>(c)];
+    return QString::fromUtf8(reversed ? row.reversed : row.upright);
 }
 
 QString CardPicturePath(const QString& applicationFolder, CardIndex c)
