@@ -14,6 +14,10 @@
 
 #include <memory>
 
+namespace kestrune::platform::db {
+class Database;
+}
+
 namespace kestrune::tutor {
 
 class Connection;
@@ -50,22 +54,72 @@ public:
     void AddNew();
     bool Update();
 
+    // Reading and writing a long binary field the way the picture store does:
+    // the size of the current row's value, its first `length` bytes, and
+    // appending bytes (the first chunk of an edit replaces the old value; later
+    // ones extend it until Update() or a move ends the edit).
+    int ActualSize(const QString& name) const { return int(bytes(name).size()); }
+    QByteArray GetChunk(const QString& name, int length) const { return bytes(name).left(length); }
+    void AppendChunk(const QString& name, const QByteArray& chunk);
+
+    // Pending work (a changed field or an added row) is written by Update();
+    // every move, filter change or AddNew() writes it first, as a client-side
+    // cursor with optimistic locking does. CancelUpdate() drops it.
+    bool editPending() const { return m_adding || !m_pendingEdits.isEmpty(); }
+    void CancelUpdate();
+
 private:
     friend class Connection;
     int columnIndex(const QString& name) const;
     void applyFilter();
+    bool currentRowIndex(int* row) const;
+    void finishPending();
+    void setPosition(int position);
 
     bool m_open = false;
     std::shared_ptr<Connection> m_connection;
     QString m_table;
+    int m_keyColumn = -1;            // column naming the row in m_table (its primary key)
     QStringList m_columns;
     QList<QList<QVariant>> m_rows;   // every row of the query
     QList<int> m_visible;            // indices into m_rows under the filter
     int m_position = -1;             // index into m_visible; -1 BOF, size() EOF
     QString m_filter;
-    QList<QVariant> m_pendingNew;    // AddNew row until Update()
-    bool m_adding = false;
-    QList<QPair<int, QVariant>> m_pendingEdits;
+    bool m_adding = false;           // m_rows.last() is an added row not yet written
+    int m_editRow = -1;              // the row m_pendingEdits belong to
+    QList<QPair<int, QVariant>> m_pendingEdits;  // changed columns with their old values
+    QList<int> m_chunkedColumns;     // columns that took a chunk in this edit
+};
+
+// An open connection to the tutor database file. A connection that could not be
+// opened (missing or damaged file, wrong password) is still an object: it just
+// yields no rows. lastError() says why, for tools and tests; the tutor shows nothing.
+class Connection : public std::enable_shared_from_this<Connection> {
+public:
+    Connection(const QString& filePath, const QString& password);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool isOpen() const;
+    QString filePath() const { return m_filePath; }
+    QString lastError() const { return m_lastError; }
+
+    // Runs a query into a recordset (closed when the query fails).
+    Recordset query(const QString& sql);
+    // Runs a statement that returns no rows; false on failure.
+    bool execute(const QString& sql);
+
+private:
+    friend class Recordset;
+    QString translate(const QString& sql) const;
+    int keyColumn(const QString& table, const QStringList& columns);
+    bool insertRow(Recordset& rs, int row);
+    bool updateRow(Recordset& rs, int row, const QList<QPair<int, QVariant>>& edits);
+
+    QString m_filePath;
+    QString m_lastError;
+    std::unique_ptr<platform::db::Database> m_db;
 };
 
 // The shared state of the tutor: its open connection and the current card set.
