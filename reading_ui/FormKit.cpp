@@ -1,0 +1,87 @@
+#include "reading_ui/FormKit.h"
+
+#include "platform/AppFrame.h"
+#include "platform/Geometry.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+
+namespace kestrune::reading_ui {
+
+QString readingCaption() { return QStringLiteral("Kestrune v1.55"); }
+
+void setFixedBorder(QWidget* window, bool minimizeButton)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                            | Qt::MSWindowsFixedSizeDialogHint;
+    if (minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+}
+
+void setClientAreaTwips(QWidget* window, int widthTwips, int heightTwips)
+{
+    window->setFixedSize(platform::twips(widthTwips), platform::twips(heightTwips));
+}
+
+void setClientAreaTwips(QMainWindow* window, QWidget* central, int widthTwips, int heightTwips)
+{
+    central->setFixedSize(platform::twips(widthTwips), platform::twips(heightTwips));
+    window->setCentralWidget(central);
+    const int menuHeight = window->menuBar() ? window->menuBar()->sizeHint().height() : 0;
+    window->setFixedSize(central->width(), central->height() + menuHeight);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
+void setButtonColour(QAbstractButton* button, const QColor& colour)
+{
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, colour);
+    button->setPalette(palette);
+    button->setAutoFillBackground(true);
+}
+
+bool loadPicture(QLabel* label, const QString& path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    label->setPixmap(QPixmap::fromImage(image));
+    return true;
+}
+
+void CloseRule::navigate(QWidget* window)
+{
+    m_navigating = true;
+    window->close();
+}
+
+void CloseRule::closing(QCloseEvent* event)
+{
+    event->accept();
+    if (m_navigating || platform::isEnding())
+        return;
+    platform::EndApplication();
+}
+
+} // namespace kestrune::reading_ui
