@@ -1,0 +1,176 @@
+// Start-up of the program: one copy per user, the update reminder, the start
+// window, and the way out when another copy runs.
+
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "platform/AppFrame.h"
+#include "platform/Dialogs.h"
+#include "platform/Seams.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+using namespace kestrune;
+
+namespace {
+
+// A child copy of this test program that holds the lock until it is killed.
+const char* const kHoldArgument = "--hold-lock";
+
+int holdLock(const QString& runtimeDir)
+{
+    qputenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit());
+    app::SingleInstance instance(QStringLiteral("kestrune-test"));
+    if (!instance.tryAcquire())
+        return 2;
+    fputs("locked\n", stdout);
+    fflush(stdout);
+    for (;;)
+        QThread::sleep(1);
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_runtime.isValid());
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+        platform::resetSeams();
+        platform::resetEnding();
+        platform::setSettingsFile(m_runtime.filePath(QStringLiteral("settings.ini")));
+        platform::setClock(&m_clock);
+        m_dialogs.clear();
+        platform::setDialogs(&m_dialogs);
+        m_quits = 0;
+        platform::setQuitHook([this] { ++m_quits; });
+        m_startWindows = 0;
+        platform::navigation().showStartWindow = [this] { ++m_startWindows; };
+    }
+    void cleanup()
+    {
+        QFile::remove(m_runtime.filePath(QStringLiteral("settings.ini")));
+        platform::navigation().showStartWindow = nullptr;
+        platform::setQuitHook(nullptr);
+        platform::setDialogs(nullptr);
+        platform::resetEnding();
+        platform::resetSeams();
+    }
+
+    void lockFileLiesInTheUsersRuntimeFolder()
+    {
+        QCOMPARE(app::SingleInstance::lockPathFor(QStringLiteral("kestrune")),
+                 m_runtime.filePath(QStringLiteral("kestrune.lock")));
+        // Without a runtime folder the temporary folder is used, per user.
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString fallback = app::SingleInstance::lockPathFor(QStringLiteral("kestrune"));
+        QVERIFY(fallback.startsWith(QDir::tempPath()));
+        QVERIFY(fallback.contains(QString::number(::getuid())));
+    }
+
+    void secondLockInTheSameRunIsRefusedUntilReleased()
+    {
+        auto first = std::make_unique<app::SingleInstance>(QStringLiteral("kestrune-test"));
+        QVERIFY(first->tryAcquire());
+        app::SingleInstance second(QStringLiteral("kestrune-test"));
+        QVERIFY(!second.tryAcquire());
+        first.reset();
+        QVERIFY(second.tryAcquire());
+    }
+
+    void lockHeldByAnotherProcessIsRefusedAndTakenOverWhenItDies()
+    {
+        QProcess holder;
+        holder.start(QCoreApplication::applicationFilePath(),
+                     {QString::fromLatin1(kHoldArgument), m_runtime.path()});
+        QVERIFY(holder.waitForStarted());
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+
+        app::SingleInstance mine(QStringLiteral("kestrune-test"));
+        QVERIFY(!mine.tryAcquire());
+
+        // A copy that crashed leaves its lock file behind; it must not lock the
+        // user out for good.
+        ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(QFile::exists(mine.lockPath()));
+        QVERIFY(mine.tryAcquire());
+    }
+
+    void secondCopyShowsTheMessageOnceAndEnds()
+    {
+        app::SingleInstance running(QStringLiteral("kestrune"));
+        QVERIFY(running.tryAcquire());
+
+        app::SingleInstance second(QStringLiteral("kestrune"));
+        QVERIFY(!app::startProgram(second));
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        const platform::ShownMessage shown = m_dialogs.messages.first();
+        QCOMPARE(shown.text, QStringLiteral("Application is already running"));
+        QCOMPARE(shown.caption, QStringLiteral("Kestrune"));
+        QCOMPARE(shown.icon, platform::MsgIcon::Information);
+        QCOMPARE(shown.buttons, platform::MsgButtons::Ok);
+        QCOMPARE(m_quits, 1);
+        QCOMPARE(m_startWindows, 0);
+        // No reminder ran in the refused copy.
+        QVERIFY(!platform::SettingsStore().contains(QStringLiteral("UpdateReminderDate")));
+        // The running copy keeps its lock.
+        QVERIFY(running.isHeld());
+        QVERIFY(QFile::exists(running.lockPath()));
+    }
+
+    void firstStartRemindsThenShowsTheStartWindow()
+    {
+        app::SingleInstance instance(QStringLiteral("kestrune"));
+        QVERIFY(app::startProgram(instance));
+        QVERIFY(instance.isHeld());
+        QCOMPARE(m_startWindows, 1);
+        QCOMPARE(m_quits, 0);
+        // The very first run only stores the date.
+        QVERIFY(m_dialogs.messages.isEmpty());
+        QCOMPARE(platform::SettingsStore().value(QStringLiteral("UpdateReminderDate")),
+                 QStringLiteral("2026-03-20"));
+    }
+
+    void dueReminderIsAskedBeforeTheStartWindowAppears()
+    {
+        platform::SettingsStore().setValue(QStringLiteral("UpdateReminderDate"), QStringLiteral("2026-03-05"));
+        int startWindowsWhenAsked = -1;
+        m_dialogs.onMessage = [&](const platform::ShownMessage&) { startWindowsWhenAsked = m_startWindows; };
+        m_dialogs.setNextAnswer(platform::MsgAnswer::No);
+        app::SingleInstance instance(QStringLiteral("kestrune"));
+        QVERIFY(app::startProgram(instance));
+        m_dialogs.onMessage = nullptr;
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QCOMPARE(startWindowsWhenAsked, 0);
+        QCOMPARE(m_startWindows, 1);
+        QVERIFY(m_dialogs.openedUrls.isEmpty());
+    }
+
+private:
+    QTemporaryDir m_runtime;
+    platform::FixedClock m_clock{QDate(2026, 3, 20)};
+    platform::RecordingDialogs m_dialogs;
+    int m_quits = 0;
+    int m_startWindows = 0;
+};
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], kHoldArgument) == 0) {
+        QCoreApplication application(argc, argv);
+        return holdLock(QString::fromLocal8Bit(argv[2]));
+    }
+    QApplication application(argc, argv);
+    TestApp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_app.moc"
