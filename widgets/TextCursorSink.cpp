@@ -1,0 +1,91 @@
+#include "widgets/TextCursorSink.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace kestrune::widgets {
+
+TextCursorSink::TextCursorSink(QTextEdit* edit) : m_edit(edit)
+{
+    if (edit)
+        m_cursor = edit->textCursor();
+}
+
+TextCursorSink::TextCursorSink(QTextDocument* document)
+{
+    if (document) {
+        m_cursor = QTextCursor(document);
+        m_cursor.movePosition(QTextCursor::End);
+    }
+}
+
+TextCursorSink::TextCursorSink(const QTextCursor& cursor) : m_cursor(cursor) {}
+
+QTextCursor TextCursorSink::current() const
+{
+    // The box's insertion point may have been moved between calls.
+    if (m_edit)
+        return m_edit->textCursor();
+    return m_cursor;
+}
+
+void TextCursorSink::store(const QTextCursor& cursor)
+{
+    m_cursor = cursor;
+    if (m_edit)
+        m_edit->setTextCursor(cursor);
+}
+
+QTextCursor TextCursorSink::cursor() const { return current(); }
+
+void TextCursorSink::toEnd()
+{
+    QTextCursor c = current();
+    if (c.isNull())
+        return;
+    c.movePosition(QTextCursor::End);
+    store(c);
+}
+
+void TextCursorSink::boldOn() { m_bold = true; }
+void TextCursorSink::boldOff() { m_bold = false; }
+void TextCursorSink::underlineOn() { m_underline = true; }
+void TextCursorSink::underlineOff() { m_underline = false; }
+
+void TextCursorSink::align(Qt::Alignment alignment)
+{
+    QTextCursor c = current();
+    if (c.isNull())
+        return;
+    QTextBlockFormat format = c.blockFormat();
+    format.setAlignment(alignment);
+    c.setBlockFormat(format);
+    store(c);
+}
+
+void TextCursorSink::centre() { align(Qt::AlignHCenter); }
+void TextCursorSink::left() { align(Qt::AlignLeft); }
+
+void TextCursorSink::insert(const QString& text)
+{
+    QTextCursor c = current();
+    if (c.isNull())
+        return;
+    // Keep the box's font and colour; only weight and underline are ours.
+    QTextCharFormat format = c.charFormat();
+    format.setFontWeight(m_bold ? QFont::Bold : QFont::Normal);
+    format.setFontUnderline(m_underline);
+    c.insertText(text, format);
+    store(c);
+}
+
+QString TextCursorSink::ComposedText(const QTextDocument& document)
+{
+    QString text = document.toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+} // namespace kestrune::widgets
