@@ -127,8 +127,10 @@ void DrawPips(QPainter& p, Suit suit, int n, const QRectF& field)
     const std::vector<QPointF> places = PipPlaces(n);
     const double aspect = SuitEmblemAspect(suit);
     const bool tall = aspect < 0.5;
-    const double maxH = tall ? 96 : 46;
-    const double maxW = tall ? 30 : 32;
+    // Few pips stand in one column and may be larger.
+    const bool column = n <= 3;
+    const double maxH = tall ? 96 : (column ? 56 : 46);
+    const double maxW = tall ? 30 : (column ? 46 : 32);
     double h = maxH;
     auto centres = [&](double ph, std::vector<QPointF>& out) {
         const double pw = std::min(ph * aspect, maxW);
@@ -167,7 +169,8 @@ void DrawCornerIndex(QPainter& p, const Palette& pal, const QString& text, Suit 
     p.setPen(pal.ink);
     const QRectF box(at.x(), at.y(), 16, 13);
     p.drawText(box, Qt::AlignHCenter | Qt::AlignVCenter, text);
-    const double ph = 12, pw = std::min(ph * SuitEmblemAspect(suit), 11.0);
+    const bool tall = SuitEmblemAspect(suit) < 0.5;
+    const double ph = tall ? 19 : 12, pw = std::min(ph * SuitEmblemAspect(suit), 11.0);
     DrawSuitEmblem(p, suit, QRectF(at.x() + 8 - pw / 2, at.y() + 14, pw, ph));
 }
 

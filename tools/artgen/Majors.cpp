@@ -166,25 +166,6 @@ void Tower(QPainter& p, QRectF body, QColor stone)
     p.drawRect(QRectF(body.center().x() - cw * 0.5, body.top() + body.height() * 0.25, cw, cw * 1.6));
 }
 
-void StickFigure(QPainter& p, QPointF feet, double s, QColor body, bool armsUp)
-{
-    const QPointF hip = feet + QPointF(0, -10 * s), neck = feet + QPointF(0, -20 * s);
-    p.setPen(QPen(body, 2.6 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(feet + QPointF(-3 * s, 0), hip);
-    p.drawLine(feet + QPointF(3 * s, 0), hip);
-    p.drawLine(hip, neck);
-    if (armsUp) {
-        p.drawLine(neck, neck + QPointF(-6 * s, -7 * s));
-        p.drawLine(neck, neck + QPointF(6 * s, -7 * s));
-    } else {
-        p.drawLine(neck, neck + QPointF(-5 * s, 6 * s));
-        p.drawLine(neck, neck + QPointF(5 * s, 6 * s));
-    }
-    p.setPen(QPen(body.darker(140), 0.8));
-    p.setBrush(QColor(0xf3, 0xd6, 0xb6));
-    p.drawEllipse(neck + QPointF(0, -3.5 * s), 3.2 * s, 3.2 * s);
-}
-
 // 0 The Fool: a traveller's bundle on a staff, a white rose, the sun and a cliff edge.
 void Fool(QPainter& p)
 {
@@ -419,34 +400,59 @@ void Emperor(QPainter& p)
     p.drawRect(QRectF(43, 18, 14, 4));
     p.setPen(QPen(kGoldDark, 1.2));
     p.drawLine(QPointF(39, 38), QPointF(61, 38));
-    p.setPen(QPen(kRed, 3));
-    p.drawLine(QPointF(36, 86), QPointF(64, 86));
+    p.setPen(Ink(1.0));
+    p.setBrush(kRed);
+    p.drawRoundedRect(QRectF(30, 100, 40, 8), 3, 3);
 }
 
 // V The Hierophant: the triple crown above two crossed keys.
 void Hierophant(QPainter& p)
 {
-    // Tiara: three stacked tiers.
+    // Tiara: an ivory cone ringed by three gilt coronets, a cross at its top.
     QPainterPath tiara;
-    tiara.moveTo(34, 64);
-    tiara.cubicTo(32, 36, 40, 18, 50, 14);
-    tiara.cubicTo(60, 18, 68, 36, 66, 64);
+    tiara.moveTo(32, 66);
+    tiara.cubicTo(30, 36, 40, 18, 50, 14);
+    tiara.cubicTo(60, 18, 70, 36, 68, 66);
     tiara.closeSubpath();
-    p.setPen(Ink(1.6));
-    p.setBrush(GoldBrush(34, 14, 66, 64));
+    QLinearGradient ivory(32, 0, 68, 0);
+    ivory.setColorAt(0, QColor(0xfe, 0xfb, 0xf2));
+    ivory.setColorAt(1, QColor(0xc8, 0xbc, 0xa4));
+    p.setPen(Qt::NoPen);
+    p.setBrush(ivory);
     p.drawPath(tiara);
-    p.setPen(QPen(kRed, 3));
-    for (double y : {30.0, 44.0, 58.0}) {
-        const double half = 6 + (y - 18) * 0.33;
-        p.drawLine(QPointF(50 - half, y), QPointF(50 + half, y));
+    p.save();
+    p.setClipPath(tiara);
+    for (double y : {31.0, 45.0, 59.0}) {
+        QPainterPath band;
+        band.addRect(QRectF(20, y, 60, 6));
+        for (double x = 22; x < 80; x += 6) {
+            QPainterPath point;
+            point.moveTo(x, y + 0.5);
+            point.lineTo(x + 3, y - 4.5);
+            point.lineTo(x + 6, y + 0.5);
+            point.closeSubpath();
+            band = band.united(point);
+        }
+        p.setPen(QPen(kGoldDark, 0.9));
+        p.setBrush(GoldBrush(20, y - 5, 20, y + 6));
+        p.drawPath(band);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kRed);
+        for (double x = 26; x < 80; x += 8)
+            p.drawEllipse(QPointF(x, y + 3), 1.4, 1.4);
     }
-    p.setPen(Ink(1.2));
+    p.restore();
+    p.setPen(Ink(1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tiara);
+    p.setPen(Ink(1.0));
     p.setBrush(kGold);
-    p.drawEllipse(QPointF(50, 11), 3.5, 3.5);
+    p.drawRect(QRectF(48.5, 2, 3, 13));
+    p.drawRect(QRectF(45, 5, 10, 3));
     // Crossed keys, one gold, one silver.
     auto key = [&](double angle, QColor metal) {
         p.save();
-        p.translate(50, 104);
+        p.translate(50, 110);
         p.rotate(angle);
         QPainterPath k;
         k.addEllipse(QPointF(0, -34), 9, 9);
@@ -984,17 +990,23 @@ void TheTower(QPainter& p)
     p.setBrush(GoldBrush(-14, -9, 14, 6));
     p.drawPath(crown);
     p.restore();
-    // Lightning.
+    // Lightning: a zigzag bolt from the top corner to the tower's crown.
     QPainterPath bolt;
-    bolt.moveTo(6, 2);
-    bolt.lineTo(30, 22);
-    bolt.lineTo(24, 25);
-    bolt.lineTo(44, 42);
-    bolt.lineTo(28, 30);
-    bolt.lineTo(33, 27);
+    bolt.moveTo(4, 0);
+    bolt.lineTo(13, 0);
+    bolt.lineTo(24, 14);
+    bolt.lineTo(20, 16);
+    bolt.lineTo(36, 30);
+    bolt.lineTo(32, 32);
+    bolt.lineTo(48, 46);
+    bolt.lineTo(26, 36);
+    bolt.lineTo(30, 34);
+    bolt.lineTo(14, 22);
+    bolt.lineTo(18, 20);
     bolt.closeSubpath();
-    p.setPen(QPen(QColor(0xff, 0xff, 0xe0), 1.6));
-    p.setBrush(QColor(0xff, 0xd8, 0x30));
+    Glow(p, {30, 26}, 22, QColor(0xff, 0xf4, 0xc0));
+    p.setPen(QPen(QColor(0xb0, 0x70, 0x10), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(0xff, 0xe0, 0x40));
     p.drawPath(bolt);
     // Falling sparks.
     p.setPen(Qt::NoPen);
@@ -1020,16 +1032,27 @@ void TheStar(QPainter& p)
         p.drawPath(StarPath(c, 7, 2.4, 8));
     Ground(p, QColor(0x4a, 0x7a, 0x4a), 112);
     Water(p, 124);
-    // A stream poured into the pool.
-    p.setPen(QPen(QColor(0xa8, 0xe0, 0xff), 2.2, Qt::SolidLine, Qt::RoundCap));
+    // An ewer tipped over the pool, its stream falling in.
+    p.setPen(QPen(QColor(0xa8, 0xe0, 0xff), 2.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     QPainterPath s;
-    s.moveTo(64, 104);
-    s.quadTo(70, 112, 68, 128);
+    s.moveTo(60, 108);
+    s.quadTo(66, 114, 64, 130);
     p.drawPath(s);
+    p.save();
+    p.translate(66, 104);
+    p.rotate(-70);
+    QPainterPath ewer;
+    ewer.moveTo(-3, -8);
+    ewer.lineTo(3, -8);
+    ewer.cubicTo(3, -4, 8, -2, 7, 4);
+    ewer.cubicTo(6, 9, -6, 9, -7, 4);
+    ewer.cubicTo(-8, -2, -3, -4, -3, -8);
+    ewer.closeSubpath();
     p.setPen(Ink(1.0));
-    p.setBrush(QColor(0xd8, 0x9a, 0x5a));
-    p.drawEllipse(QPointF(62, 102), 5, 4);
+    p.setBrush(GoldBrush(-7, -8, 7, 8));
+    p.drawPath(ewer);
+    p.restore();
 }
 
 // XVIII The Moon: the moon with a face in its crescent, falling dew, two towers and a path.
@@ -1069,15 +1092,17 @@ void TheMoon(QPainter& p)
     Tower(p, QRectF(8, 90, 14, 36), QColor(0x9a, 0x92, 0x8a));
     Tower(p, QRectF(78, 90, 14, 36), QColor(0x9a, 0x92, 0x8a));
     Water(p, 138);
-    QPainterPath path;
-    path.moveTo(46, 138);
-    path.cubicTo(40, 130, 60, 124, 50, 114);
-    path.lineTo(51, 112);
-    path.cubicTo(64, 122, 46, 130, 54, 138);
-    path.closeSubpath();
+    QPainterPath road;
+    road.moveTo(40, 139);
+    road.cubicTo(44, 134, 56, 132, 48, 124);
+    road.cubicTo(44, 120, 52, 117, 50, 114);
+    road.lineTo(52, 114);
+    road.cubicTo(56, 118, 50, 121, 54, 125);
+    road.cubicTo(62, 132, 54, 136, 60, 139);
+    road.closeSubpath();
     p.setPen(QPen(QColor(0x8a, 0x70, 0x4a), 0.8));
-    p.setBrush(QColor(0xe0, 0xc8, 0x90));
-    p.drawPath(path);
+    p.setBrush(QColor(0xe8, 0xd4, 0xa0));
+    p.drawPath(road);
 }
 
 // XIX The Sun: a smiling sun of straight and wavy rays over sunflowers and a wall.
@@ -1162,14 +1187,28 @@ void Judgement(QPainter& p)
     p.setPen(QPen(kRed, 3));
     p.drawLine(QPointF(52, 52), QPointF(70, 70));
     p.drawLine(QPointF(68, 53), QPointF(54, 68));
-    Water(p, 124);
-    // Three figures rise from their stone tombs.
+    Water(p, 126);
+    // Three figures rise from their stone tombs, arms raised to the call.
+    const QColor skin[3] = {QColor(0xe0, 0xb0, 0x90), QColor(0xf0, 0xd0, 0xb4), QColor(0xc8, 0x98, 0x78)};
     for (int i = 0; i < 3; ++i) {
         const double x = 20 + i * 30;
-        StickFigure(p, QPointF(x, 122), 1.25, i == 1 ? QColor(0xe8, 0xd8, 0xc8) : QColor(0xc8, 0xb8, 0xb0), true);
-        p.setPen(Ink(1.1));
-        p.setBrush(kStone);
-        p.drawRect(QRectF(x - 11, 118, 22, 10));
+        p.setPen(QPen(kInk, 5.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(x, 118), QPointF(x, 100));
+        p.drawLine(QPointF(x, 102), QPointF(x - 8, 91));
+        p.drawLine(QPointF(x, 102), QPointF(x + 8, 91));
+        p.setPen(QPen(skin[i], 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(x, 118), QPointF(x, 100));
+        p.drawLine(QPointF(x, 102), QPointF(x - 8, 91));
+        p.drawLine(QPointF(x, 102), QPointF(x + 8, 91));
+        p.setPen(Ink(1.0));
+        p.setBrush(skin[i]);
+        p.drawEllipse(QPointF(x, 95), 4.2, 4.2);
+        QLinearGradient tomb(0, 114, 0, 132);
+        tomb.setColorAt(0, QColor(0xc8, 0xc4, 0xcc));
+        tomb.setColorAt(1, QColor(0x6a, 0x66, 0x74));
+        p.setPen(Ink(1.2));
+        p.setBrush(tomb);
+        p.drawRect(QRectF(x - 12, 114, 24, 16));
     }
 }
 

@@ -69,7 +69,7 @@ void Crescent(QPainter& p, QPointF c, double r, QColor colour)
 }
 
 // A card lying on the miniature table: upright, or on its side for the crossing card.
-void MiniCard(QPainter& p, const QRectF& box, int number)
+void MiniCard(QPainter& p, const QRectF& box, int number, const QRectF& numberAt)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
@@ -86,9 +86,11 @@ void MiniCard(QPainter& p, const QRectF& box, int number)
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setBold(true);
     f.setPixelSize(int(std::clamp(std::min(box.width(), box.height()) * 0.55, 7.0, 13.0)));
+    if (numberAt.height() < f.pixelSize() + 1)
+        f.setPixelSize(std::max(7, int(numberAt.height())));
     p.setFont(f);
     p.setPen(QColor(0x5a, 0x1f, 0x6a));
-    p.drawText(box, Qt::AlignCenter, QString::number(number));
+    p.drawText(numberAt, Qt::AlignCenter, QString::number(number));
 }
 
 void Velvet(QPainter& p, const QRectF& r)
@@ -155,17 +157,31 @@ QImage DrawSpreadPicture(int listPosition)
         bounds = bounds.isNull() ? b : bounds.united(b);
     }
     const QRectF field(12, 62, kSpreadWidth - 24, kSpreadHeight - 74);
-    const double s = std::min(field.width() / bounds.width(), field.height() / bounds.height());
+    // Small spreads keep cards of a modest size rather than filling the field.
+    const double s = std::min({field.width() / bounds.width(), field.height() / bounds.height(), 44.0 / cw});
     const QPointF origin(field.center().x() - bounds.width() * s / 2, field.center().y() - bounds.height() * s / 2);
     auto place = [&](const QRectF& b) {
         return QRectF(origin.x() + (b.left() - bounds.left()) * s, origin.y() + (b.top() - bounds.top()) * s,
                       b.width() * s, b.height() * s);
     };
-    // Upright places first, then any card lying across them.
+    // Upright places first, then any card lying across them. A card that has
+    // another lying across its middle shows its number above it.
     for (int pass = 0; pass < 2; ++pass)
-        for (int i = 0; i < boxes.size(); ++i)
-            if (spreads::IsCrossingPosition(listPosition, i) == (pass == 1))
-                MiniCard(p, place(boxes[i]), i + 1);
+        for (int i = 0; i < boxes.size(); ++i) {
+            if (spreads::IsCrossingPosition(listPosition, i) != (pass == 1))
+                continue;
+            const QRectF box = place(boxes[i]);
+            QRectF numberAt = box;
+            for (int j = 0; j < boxes.size(); ++j) {
+                const QRectF over = place(boxes[j]);
+                if (j == i || !spreads::IsCrossingPosition(listPosition, j) || !over.contains(box.center()))
+                    continue;
+                const QRectF above(box.left(), box.top(), box.width(), over.top() - box.top());
+                const QRectF below(box.left(), over.bottom(), box.width(), box.bottom() - over.bottom());
+                numberAt = above.height() > below.height() ? above : below;
+            }
+            MiniCard(p, box, i + 1, numberAt);
+        }
     p.end();
     return img;
 }
@@ -225,7 +241,7 @@ namespace {
 
 // A quiet sky of pale lavender with a gilt double rule, faint stars and a
 // crescent, for windows whose labels and text lie on top of it.
-QImage QuietBackground(int w, int h, quint32 seed, QPointF moonAt)
+QImage QuietBackground(int w, int h, quint32 seed, QPointF moonAt, double phasesAt)
 {
     QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
@@ -238,16 +254,26 @@ QImage QuietBackground(int w, int h, quint32 seed, QPointF moonAt)
     p.fillRect(all, g);
     StarField(p, all.adjusted(8, 8, -8, -8), w * h / 900, seed, QColor(0xb4, 0xa0, 0xd0, 110), 2.2);
     Crescent(p, moonAt, 16, QColor(0xe6, 0xd8, 0xb0));
-    // Faint constellation lines along the foot of the window.
-    Scatter s{seed ^ 0x5a5au};
-    p.setPen(QPen(QColor(0xc8, 0xb8, 0xd8), 0.8));
-    QPointF prev(14, h - 18);
-    for (double x = 14; x < w - 14; x += 22 + s.Next() * 20) {
-        const QPointF q(x, h - 12 - s.Next() * 16);
-        p.drawLine(prev, q);
-        p.setBrush(QColor(0xc0, 0xa8, 0xd8));
-        p.drawEllipse(q, 1.6, 1.6);
-        prev = q;
+    if (phasesAt > 0) {
+        // The moon's phases in a row across the free foot of the window.
+        const int n = 9;
+        const double r = 7, step = 30, x0 = w / 2.0 - step * (n - 1) / 2;
+        for (int i = 0; i < n; ++i) {
+            const QPointF c(x0 + i * step, phasesAt);
+            p.setPen(QPen(QColor(0xd8, 0xc8, 0xa0), 0.8));
+            p.setBrush(QColor(0xf6, 0xf0, 0xe2));
+            p.drawEllipse(c, r, r);
+            // Lit part: grows to full in the middle of the row, then wanes.
+            const double t = double(i) / (n - 1);
+            const double lit = 1 - std::abs(2 * t - 1);
+            QPainterPath disc;
+            disc.addEllipse(c, r, r);
+            QPainterPath shade;
+            shade.addEllipse(c + QPointF((t < 0.5 ? -1 : 1) * 2 * r * lit, 0), r, r);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xe6, 0xd2, 0x9a));
+            p.drawPath(lit >= 0.999 ? disc : disc.subtracted(shade));
+        }
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0xd0, 0xb4, 0x70), 1.0));
@@ -269,13 +295,13 @@ QImage DrawQuerentBackground()
 {
     // 5940 x 5160 twips. The fields stand in the left and middle; the moon sits
     // in the free top-right corner.
-    return QuietBackground(396, 344, 1234u, QPointF(370, 24));
+    return QuietBackground(396, 344, 1234u, QPointF(370, 24), 304);
 }
 
 QImage DrawSpreadBackground()
 {
     // 8880 x 5370 twips.
-    return QuietBackground(592, 358, 4321u, QPointF(566, 22));
+    return QuietBackground(592, 358, 4321u, QPointF(566, 22), 0);
 }
 
 QImage DrawIcon(int size)
