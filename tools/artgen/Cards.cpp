@@ -243,6 +243,24 @@ void DrawMinor(QPainter& p, const Minor& m, const QString& name)
     const Palette pal = SuitPalette(m.suit);
     DrawFrame(p, pal, pal.groundTop, pal.groundLow);
 
+    p.save();
+    QPainterPath window;
+    window.addRoundedRect(QRectF(8.5, 8.5, kCardWidth - 17, 184), 3, 3);
+    p.setClipPath(window);
+    // A soft light in the middle of the picture and a fine rule inside its edge.
+    {
+        QRadialGradient light(QPointF(kCardWidth / 2.0, 100), 70);
+        light.setColorAt(0, QColor(255, 255, 255, 150));
+        light.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(light);
+        p.drawRect(QRectF(9, 9, kCardWidth - 18, 183));
+        QColor rule = pal.frame;
+        rule.setAlpha(90);
+        p.setPen(QPen(rule, 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(11.5, 11.5, kCardWidth - 23, 179), 2, 2);
+    }
     const QRectF field(28, 14, kCardWidth - 56, 174);
     if (m.rank == 1) {
         // The ace: one large emblem in a glory of rays.
@@ -251,7 +269,7 @@ void DrawMinor(QPainter& p, const Minor& m, const QString& name)
         p.setPen(QPen(QColor(pal.frameLine.red(), pal.frameLine.green(), pal.frameLine.blue(), 150), 1.2));
         for (int i = 0; i < 32; ++i) {
             const double a = i * 2 * kPi / 32;
-            const double r0 = 30, r1 = (i % 2) ? 52 : 62;
+            const double r0 = 30, r1 = (i % 2) ? 44 : 54;
             p.drawLine(QPointF(c.x() + r0 * std::cos(a), c.y() + r0 * std::sin(a)),
                        QPointF(c.x() + r1 * std::cos(a), c.y() + r1 * std::sin(a)));
         }
@@ -291,6 +309,7 @@ void DrawMinor(QPainter& p, const Minor& m, const QString& name)
     p.translate(kCardWidth, 8 + 185 + 8);
     p.rotate(180);
     DrawCornerIndex(p, pal, idx, m.suit, QPointF(10, 11));
+    p.restore();
     p.restore();
 
     DrawNameBand(p, pal, name);

@@ -174,19 +174,48 @@ void Fool(QPainter& p)
     p.setPen(Ink(1.2));
     p.setBrush(GoldBrush(66, 14, 86, 34));
     p.drawEllipse(QPointF(76, 24), 11, 11);
-    Ground(p, QColor(0x6a, 0x9a, 0x4a), 118);
-    // The cliff drops away on the left.
-    QPainterPath cliff;
-    cliff.moveTo(-5, 150);
-    cliff.lineTo(-5, 124);
-    cliff.lineTo(18, 124);
-    cliff.lineTo(26, 150);
-    cliff.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xa8, 0xc8, 0xe8));
-    p.drawPath(cliff);
-    p.setPen(QPen(QColor(0x6a, 0x5a, 0x4a), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(18, 124), QPointF(26, 150));
+    // Distant peaks, then the grass that ends at a cliff edge on the left.
+    QPainterPath peaks;
+    peaks.moveTo(-5, 124);
+    peaks.lineTo(8, 104);
+    peaks.lineTo(18, 114);
+    peaks.lineTo(30, 98);
+    peaks.lineTo(44, 120);
+    peaks.closeSubpath();
+    p.setPen(QPen(QColor(0x8a, 0x96, 0xb8), 0.8));
+    p.setBrush(QColor(0xd4, 0xdc, 0xf0));
+    p.drawPath(peaks);
+    QPainterPath grass;
+    grass.moveTo(24, 160);
+    grass.lineTo(20, 124);
+    grass.cubicTo(40, 116, 70, 124, 105, 114);
+    grass.lineTo(105, 160);
+    grass.closeSubpath();
+    QLinearGradient gg(0, 114, 0, 150);
+    gg.setColorAt(0, QColor(0x8a, 0xc0, 0x5a));
+    gg.setColorAt(1, QColor(0x3a, 0x6a, 0x2a));
+    p.setPen(QPen(QColor(0x2a, 0x4a, 0x1a), 1.0));
+    p.setBrush(gg);
+    p.drawPath(grass);
+    p.setPen(QPen(QColor(0x6a, 0x5a, 0x4a), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 124), QPointF(24, 150));
+    // A small white dog leaping at the traveller's heels.
+    p.setPen(Ink(1.0));
+    p.setBrush(kIvory);
+    QPainterPath dog;
+    dog.addEllipse(QPointF(80, 112), 9, 5);
+    dog.addEllipse(QPointF(90, 104), 4.5, 4);
+    dog.setFillRule(Qt::WindingFill);
+    QPainterPath legs;
+    legs.addRect(QRectF(73, 114, 2.4, 8));
+    legs.addRect(QRectF(85, 114, 2.4, 8));
+    legs.addRect(QRectF(88, 106, 4, 4));
+    p.drawPath(dog.united(legs));
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(91, 103), 0.9, 0.9);
+    p.setPen(QPen(kInk, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(71, 110), QPointF(66, 102));
+    p.drawLine(QPointF(88, 101), QPointF(86, 97));
     // Staff and bundle.
     p.setPen(QPen(kInk, 4.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(70, 132), QPointF(34, 48));
@@ -772,37 +801,48 @@ void HangedMan(QPainter& p)
     bent.lineTo(51, 44);
     p.setBrush(Qt::NoBrush);
     p.drawPath(bent);
-    // Tunic.
+    // Tunic, widening toward the shoulders, which hang lowest.
     QPainterPath tunic;
-    tunic.moveTo(42, 72);
-    tunic.lineTo(58, 72);
-    tunic.lineTo(60, 104);
-    tunic.lineTo(40, 104);
+    tunic.moveTo(43, 70);
+    tunic.lineTo(57, 70);
+    tunic.lineTo(61, 102);
+    tunic.lineTo(39, 102);
     tunic.closeSubpath();
+    // Arms folded behind the back: the elbows stand out at either side.
+    QPainterPath arms;
+    arms.moveTo(41, 100);
+    arms.lineTo(32, 90);
+    arms.lineTo(43, 82);
+    arms.moveTo(59, 100);
+    arms.lineTo(68, 90);
+    arms.lineTo(57, 82);
+    p.setPen(QPen(kInk, 6.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arms);
+    p.setPen(QPen(QColor(0x5a, 0x7a, 0xd0), 3.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(arms);
     p.setPen(Ink(1.3));
     p.setBrush(QColor(0x3a, 0x5a, 0xb0));
     p.drawPath(tunic);
-    p.setPen(QPen(kGold, 1.4));
-    p.drawLine(QPointF(41, 90), QPointF(59, 90));
-    // Arms folded behind the back.
-    p.setPen(QPen(QColor(0x3a, 0x5a, 0xb0).darker(120), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    QPainterPath arms;
-    arms.moveTo(41, 100);
-    arms.lineTo(34, 88);
-    arms.lineTo(44, 80);
-    arms.moveTo(59, 100);
-    arms.lineTo(66, 88);
-    arms.lineTo(56, 80);
-    p.drawPath(arms);
-    Glow(p, {50, 114}, 18, QColor(0xff, 0xe0, 0x60));
+    p.setPen(QPen(kGold, 2.0));
+    p.drawLine(QPointF(41.5, 84), QPointF(58.5, 84));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGold);
+    p.drawEllipse(QPointF(50, 94), 1.6, 1.6);
+    // Head with its halo near the ground, hair falling toward it.
+    Glow(p, {50, 113}, 18, QColor(0xff, 0xe0, 0x60));
     p.setPen(QPen(QColor(0xe8, 0xb0, 0x30), 1.6));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(50, 114), 12, 12);
+    p.drawEllipse(QPointF(50, 113), 12, 12);
     p.setPen(QPen(kInk, 0.9));
-    p.setBrush(QColor(0xf3, 0xd6, 0xb6));
-    p.drawEllipse(QPointF(50, 113), 7, 7);
     p.setBrush(QColor(0xe8, 0xc0, 0x50));
-    p.drawChord(QRectF(43, 106, 14, 14), 200 * 16, 140 * 16);
+    p.drawEllipse(QPointF(50, 116), 7.5, 6.5);
+    p.setBrush(QColor(0xf3, 0xd6, 0xb6));
+    p.drawEllipse(QPointF(50, 110), 6.5, 6.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(47.5, 112), 0.9, 0.9);
+    p.drawEllipse(QPointF(52.5, 112), 0.9, 0.9);
 }
 
 // XIII Death: a black banner bearing a white rose; a sun setting between two towers.
