@@ -7,9 +7,11 @@
 #include "deck/Deck.h"
 #include "imaging/Rotate.h"
 #include "platform/Geometry.h"
+#include "reading/Composer.h"
 #include "reading/Draw.h"
 #include "reading/Records.h"
 #include "spreads/Spreads.h"
+#include "widgets/TextCursorSink.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -108,9 +110,13 @@ void FrmAuto::Form_Load()
 
     reading::Reading& r = reading::currentReading();
     r.Options = reading::readingOptions();
-    if (QTextEdit* text = resultText())
+    if (FrmMDI* frame = existingFrmMDI())
+        frame->ShowQuerentDetails();
+    if (QTextEdit* text = resultText()) {
         text->clear();
-    // TODO header
+        widgets::TextCursorSink sink(text);
+        reading::WriteReadingHeader(sink, r.Options.card);
+    }
 
     const reading::ReadingOptions& o = r.Options;
     const auto chosen = reading::SelectDrawVariant(o);
@@ -222,8 +228,9 @@ void FrmAuto::runVariant(int no, bool reversal)
         }
     }
 
-    // TODO compose body
     if (QTextEdit* text = resultText()) {
+        widgets::TextCursorSink sink(text);
+        reading::WriteReading(sink, r);
         QTextCursor c = text->textCursor();
         c.setPosition(0);
         text->setTextCursor(c);

@@ -130,6 +130,10 @@ FrmMDI::FrmMDI(QWidget* parent)
     connect(m_cmdRestart, &QPushButton::clicked, this, &FrmMDI::cmdRestart_Click);
     outer->addWidget(m_picBottom);
 
+    // The frame may be made narrower than its panels: they are cut off at the
+    // right edge (and the buttons follow the resize rule to negative lefts).
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
+    central->setMinimumSize(1, 1);
     setCentralWidget(central);
     buildMenus();
 
@@ -182,6 +186,11 @@ void FrmMDI::buildMenus()
 void FrmMDI::MDIForm_Load()
 {
     widgets::EnableUrlDetect(m_rtbDisp1, m_picRight);
+    ShowQuerentDetails();
+}
+
+void FrmMDI::ShowQuerentDetails()
+{
     const reading::QuerentDetails& q = reading::querentDetails();
     m_txtName->setText(q.strName);
     m_txtDOB->setText(q.strDOB);

@@ -45,6 +45,11 @@ public:
     QPushButton* cmdRestart() const { return m_cmdRestart; }
     QPushButton* cmdExit() const { return m_cmdExit; }
 
+    // Copies the querent details into the four fields. Runs at Load and again
+    // when a reading table is created, so a frame made for an earlier "Next"
+    // (the user went back and changed the details) shows the current querent.
+    void ShowQuerentDetails();
+
     // The reading table inside, or null.
     FrmAuto* table() const;
 

@@ -12,9 +12,11 @@
 #include "platform/Geometry.h"
 #include "platform/Icons.h"
 #include "platform/Seams.h"
+#include "reading/Composer.h"
 #include "reading/ManualDeal.h"
 #include "reading/Records.h"
 #include "spreads/Spreads.h"
+#include "widgets/TextCursorSink.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -420,9 +422,9 @@ void FrmManual::HandOver()
     if (frame && table && !table->isAbandoned()) {
         table->Show();
         if (QTextEdit* text = frame->rtbDisp1()) {
-            QTextCursor cursor(text->document());
-            cursor.movePosition(QTextCursor::End);
-            // TODO compose body
+            // At the caret, which the header left behind itself.
+            widgets::TextCursorSink sink(text);
+            reading::WriteReading(sink, reading::currentReading());
             QTextCursor start(text->document());
             start.setPosition(0);
             text->setTextCursor(start);
