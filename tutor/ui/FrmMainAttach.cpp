@@ -1,40 +1,101 @@
 // The goals tab, the stored settings, the start-up entry and the tray icon
 // attach to the tutor window here: the window calls these at construction,
-// during its load sequence and before it ends the program.
+// during its load sequence and before it ends the program. The behaviour
+// itself lives in GoalsController, SettingsController and TrayController.
 
 #include "tutor/ui/FrmMain.h"
 
+#include "tutor/ui/GoalsController.h"
+#include "tutor/ui/SettingsController.h"
+#include "tutor/ui/TrayController.h"
+#include "widgets/DatePicker.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+
 namespace kestrune::tutor_ui {
+
+namespace {
+
+// Puts a date picker where the window left a placeholder, under the same name.
+widgets::UserControl1* replaceWithDatePicker(QWidget*& placeholder)
+{
+    auto* picker = new widgets::UserControl1(placeholder->parentWidget());
+    picker->setObjectName(placeholder->objectName());
+    picker->move(placeholder->pos());
+    picker->stackUnder(placeholder);
+    delete placeholder;
+    placeholder = picker;
+    return picker;
+}
+
+} // namespace
 
 void FrmMain::attachGoalsAndSettings()
 {
-    // The goals tab's controls, "Save Current Settings As Default", the
-    // start-up options and the tray menu are connected here.
+    GoalsControls goals;
+    goals.ListView1 = ListView1;
+    goals.optGoals = optGoals;
+    goals.txtGoalName = txtGoalName;
+    goals.txtGoalDesc = txtGoalDesc;
+    goals.mydtpStartingDate = replaceWithDatePicker(mydtpStartingDate);
+    goals.mydtpEndingDate = replaceWithDatePicker(mydtpEndingDate);
+    goals.cmdNewGoal = cmdNewGoal;
+    goals.cmdSaveGoals = cmdSaveGoals;
+    goals.cmdDeleteGoals = cmdDeleteGoals;
+    goals.cmdMarkAchived = cmdMarkAchived;
+    goals.lblDayCount = lblDayCount;
+    goals.lblDaysRemaining = lblDaysRemaining;
+    goals.Combo3 = Combo3;
+    goals.lblInfo = lblInfo;
+    new GoalsController(goals, this);
+
+    SettingsControls settings;
+    settings.chkMajor = chkMajor;
+    settings.chkMinor = chkMinor;
+    settings.chkGroup = chkGroup;
+    settings.optTestType = optTestType;
+    settings.optDifficulty = optDifficulty;
+    settings.optRun = optRun;
+    settings.optDontRun = optDontRun;
+    settings.chkSysTray = chkSysTray;
+    settings.cmdSaveSettings = cmdSaveSettings;
+    new SettingsController(settings, this);
+
+    new TrayController(this, mnuPopUp, mnuShow);
 }
 
 void FrmMain::loadGoals()
 {
-    // The goals are read from "goals.txt" and shown here.
+    findChild<GoalsController*>(QString(), Qt::FindDirectChildrenOnly)->load();
 }
 
 void FrmMain::loadSettings()
 {
-    // The stored card choice and test options are applied here.
+    findChild<SettingsController*>(QString(), Qt::FindDirectChildrenOnly)->loadSettings();
+    // The enabled states the card choice and the test type imply, as their
+    // clicks would set them.
+    arcanaClicked();
+    minorClicked();
+    for (int i = 0; i < int(chkGroup.size()); ++i)
+        groupClicked(i);
+    optTestType_Click(optTestType[0]->isChecked() ? 0 : 1);
 }
 
 void FrmMain::loadStartupOptions()
 {
-    // The start-up options follow the state of the start-up entry here.
+    findChild<SettingsController*>(QString(), Qt::FindDirectChildrenOnly)->loadStartupOptions();
 }
 
 void FrmMain::goToTray()
 {
-    // The tray icon is added here; the window stays hidden until the tray is left.
+    findChild<TrayController*>(QString(), Qt::FindDirectChildrenOnly)->GoToTray();
 }
 
 void FrmMain::removeTrayIcon()
 {
-    // The tray icon, if it is shown, is removed here.
+    if (auto* tray = findChild<TrayController*>(QString(), Qt::FindDirectChildrenOnly))
+        tray->removeIcon();
 }
 
 } // namespace kestrune::tutor_ui
