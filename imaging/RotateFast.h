@@ -1,0 +1,62 @@
+#pragma once
+
+// Internal to the rotation: raster views shared by the bitmap and QImage entry
+// points, and the two fast ways of turning a picture.
+//
+//  - Quarter and half turns permute pixels directly.
+//  - Every other rotation maps each source pixel onto the same unit square
+//    turned and translated; instead of clipping every pixel pair, the fast path
+//    walks the grid edges once, each weighted by the colour difference of the
+//    two source pixels it separates, and accumulates the exact signed area they
+//    sweep per destination cell; a running sum along each destination row then
+//    gives every pixel's area-weighted colour sum and coverage.
+
+#include "imaging/Rotate.h"
+
+#include <QtGlobal>
+
+namespace kestrune::imaging::fast {
+
+// Read-only 32-bit pixels (0xUURRGGBB words); the unused byte is ignored.
+struct SourceView {
+    const quint32* data = nullptr;
+    qsizetype stride = 0; // words per row
+    int width = 0;
+    int height = 0;
+    quint32 at(int x, int y) const { return data[x + y * stride] & 0x00ffffffu; }
+};
+
+// Writable 32-bit pixels; every written pixel gets `fillBits` in its unused byte
+// (0 for Bitmap, 0xff000000 for QImage::Format_RGB32).
+struct DestView {
+    quint32* data = nullptr;
+    qsizetype stride = 0;
+    int width = 0;
+    int height = 0;
+    quint32 fillBits = 0;
+    quint32* row(int y) const { return data + y * stride; }
+};
+
+// Quarter turns anticlockwise (0..3) when the turned corners (cosine c, and n,
+// the cosine of the angle plus 90 degrees) land on whole-numbered positions to
+// well within the snapping tolerance for a W x H picture; -1 otherwise.
+int QuarterTurnOf(double c, double n, int W, int H);
+
+// Destination size of a quarter turn.
+inline int QuarterWidth(int turn, int W, int H) { return (turn & 1) ? H : W; }
+inline int QuarterHeight(int turn, int W, int H) { return (turn & 1) ? W : H; }
+
+// Permutes the source into dst (already filled with the background, sized by
+// QuarterWidth/Height), calling the callback once per source column. A stop
+// returns false; dst may then hold part of the picture and must be refilled.
+bool RotateQuarter(const SourceView& src, int turn, const ProgressCallback& callback, const DestView& dst);
+
+// The exact area-weighted rotation for cosine c and n; X, Y are the turned
+// corners translated so their minimum is 0 (dst is sized to them and holds the
+// background). Calls the callback once per source column; on a stop (false),
+// dst is untouched. When `coverageSum` is given it receives the total coverage
+// accumulated (the picture's area, up to rounding).
+bool RotateGeneral(const SourceView& src, double c, double n, const double X[4], const double Y[4],
+                   const ProgressCallback& callback, const DestView& dst, double* coverageSum = nullptr);
+
+} // namespace kestrune::imaging::fast
