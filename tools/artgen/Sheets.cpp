@@ -69,14 +69,21 @@ void Crescent(QPainter& p, QPointF c, double r, QColor colour)
 }
 
 // A card lying on the miniature table: upright, or on its side for the crossing card.
-void MiniCard(QPainter& p, const QRectF& box, int number, const QRectF& numberAt)
+void MiniCard(QPainter& p, const QRectF& box, int number, const QRectF& numberAt, QColor accent = QColor())
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
     p.drawRoundedRect(box.translated(1.2, 1.2), 2, 2);
     QLinearGradient g(box.topLeft(), box.bottomRight());
-    g.setColorAt(0, QColor(0xfc, 0xf6, 0xe4));
-    g.setColorAt(1, QColor(0xe8, 0xd8, 0xb0));
+    const QColor light(0xfc, 0xf6, 0xe4), deep(0xe8, 0xd8, 0xb0);
+    auto tint = [&](QColor c, double t) {
+        return accent.isValid() ? QColor::fromRgbF(c.redF() + (accent.redF() - c.redF()) * t,
+                                                   c.greenF() + (accent.greenF() - c.greenF()) * t,
+                                                   c.blueF() + (accent.blueF() - c.blueF()) * t)
+                                : c;
+    };
+    g.setColorAt(0, tint(light, 0.25));
+    g.setColorAt(1, tint(deep, 0.55));
     p.setBrush(g);
     p.setPen(QPen(kGilt.darker(115), 1.0));
     p.drawRoundedRect(box, 2, 2);
@@ -91,6 +98,18 @@ void MiniCard(QPainter& p, const QRectF& box, int number, const QRectF& numberAt
     p.setFont(f);
     p.setPen(QColor(0x5a, 0x1f, 0x6a));
     p.drawText(numberAt, Qt::AlignCenter, QString::number(number));
+}
+
+// The chakra layout gives each card the colour of its chakra, from the root
+// (red, position 1 at the bottom) to the crown (violet).
+QColor PlaceAccent(const QString& spreadName, int position)
+{
+    if (spreadName != QStringLiteral("Seven Card Chakra Layout") || position < 0 || position > 6)
+        return {};
+    static const QColor chakras[7] = {QColor(0xd0, 0x30, 0x30), QColor(0xf0, 0x80, 0x20), QColor(0xf0, 0xd0, 0x30),
+                                      QColor(0x40, 0xa8, 0x50), QColor(0x38, 0x88, 0xd8), QColor(0x48, 0x40, 0xa8),
+                                      QColor(0x98, 0x48, 0xc8)};
+    return chakras[position];
 }
 
 void Velvet(QPainter& p, const QRectF& r)
@@ -180,7 +199,7 @@ QImage DrawSpreadPicture(int listPosition)
                 const QRectF below(box.left(), over.bottom(), box.width(), box.bottom() - over.bottom());
                 numberAt = above.height() > below.height() ? above : below;
             }
-            MiniCard(p, box, i + 1, numberAt);
+            MiniCard(p, box, i + 1, numberAt, PlaceAccent(spread->name, i));
         }
     p.end();
     return img;
