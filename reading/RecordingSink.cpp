@@ -107,13 +107,32 @@ QString RecordingSink::toHtml(const QString& title) const
         + QStringLiteral("body { font-family: \"DejaVu Sans\", Verdana, sans-serif; font-size: 10pt; "
                          "overflow-x: hidden; }\n")
         + QStringLiteral("p { margin: 0; white-space: pre-wrap; }\n")
+        // A rule line stays one line, clipped at the page's edge, so its
+        // underline reaches across instead of wrapping or hanging blank.
+        + QStringLiteral("p.rule { white-space: pre; overflow: hidden; }\n")
         + QStringLiteral("</style>\n</head>\n<body>\n");
 
     int paragraph = 0;
     int i = 0;
+    // A paragraph of underlined spaces only is a rule line.
+    auto isRuleAt = [&](int from) {
+        int end = from;
+        bool any = false;
+        while (end < m_text.size() && m_text[end] != QLatin1Char('\r') && m_text[end] != QLatin1Char('\n')) {
+            if (m_text[end] != QLatin1Char(' ') || !(m_formats[end] & Underline))
+                return false;
+            any = true;
+            ++end;
+        }
+        return any;
+    };
     auto openParagraph = [&] {
-        html += m_alignments.value(paragraph) == Alignment::Centre ? QStringLiteral("<p style=\"text-align: center\">")
-                                                                   : QStringLiteral("<p>");
+        QString attributes;
+        if (isRuleAt(i))
+            attributes += QStringLiteral(" class=\"rule\"");
+        if (m_alignments.value(paragraph) == Alignment::Centre)
+            attributes += QStringLiteral(" style=\"text-align: center\"");
+        html += QStringLiteral("<p") + attributes + QStringLiteral(">");
     };
     openParagraph();
     bool empty = true;

@@ -1,5 +1,8 @@
 #include "widgets/TextCursorSink.h"
 
+#include "reading/Composer.h"
+
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
@@ -77,8 +80,38 @@ void TextCursorSink::insert(const QString& text)
     QTextCharFormat format = c.charFormat();
     format.setFontWeight(m_bold ? QFont::Bold : QFont::Normal);
     format.setFontUnderline(m_underline);
+    const int start = c.position();
     c.insertText(text, format);
+    markRules(c, start);
     store(c);
+}
+
+void TextCursorSink::markRules(QTextCursor& cursor, int from)
+{
+    // A text box does not draw underlined spaces at the end of a line, so a
+    // line holding nothing but the composer's rule would show blank. Such a
+    // line gets a horizontal ruler across the box; its text stays the spaces.
+    // Blocks started behind a rule would inherit the ruler and lose it here.
+    QTextDocument* document = cursor.document();
+    if (!document)
+        return;
+    static const QString rule = reading::ruleLine();
+    const int end = cursor.block().blockNumber();
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.blockNumber() <= end;
+         block = block.next()) {
+        const bool isRule = block.text() == rule && block.begin() != block.end()
+            && block.begin().fragment().charFormat().fontUnderline();
+        QTextBlockFormat format = block.blockFormat();
+        if (isRule == format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
+            continue;
+        if (isRule)
+            format.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                               QTextLength(QTextLength::PercentageLength, 100));
+        else
+            format.clearProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+        QTextCursor editor(block);
+        editor.setBlockFormat(format);
+    }
 }
 
 QString TextCursorSink::ComposedText(const QTextDocument& document)

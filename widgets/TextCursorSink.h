@@ -11,6 +11,11 @@
 // every such break written as CR LF again, which equals what the composer
 // inserted. A block started by a break takes the alignment of the block it was
 // typed in, so centre()/left() reach the lines inserted after them.
+//
+// The rule (512 underlined spaces) would show blank in a text box, which draws
+// no underline under spaces at the end of a line; a paragraph holding only the
+// rule therefore also carries a horizontal ruler across the box
+// (QTextFormat::BlockTrailingHorizontalRulerWidth). Its text is unchanged.
 
 #include "reading/RichTextSink.h"
 
@@ -49,6 +54,7 @@ private:
     QTextCursor current() const;
     void store(const QTextCursor& cursor);
     void align(Qt::Alignment alignment);
+    void markRules(QTextCursor& cursor, int from);
 
     QPointer<QTextEdit> m_edit;
     QTextCursor m_cursor;

@@ -246,7 +246,8 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("<title>Reading &amp; more</title>")));
         QVERIFY(html.contains(QStringLiteral("<p style=\"text-align: center\"><b>Visit </b></p>")));
         QVERIFY(html.contains(QStringLiteral("<p><b>Card 1:  </b>This represents")));
-        QVERIFY(html.contains(QStringLiteral("<p><u>") + RULE + QStringLiteral("</u></p>")));
+        QVERIFY(html.contains(QStringLiteral("<p class=\"rule\"><u>") + RULE + QStringLiteral("</u></p>")));
+        QCOMPARE(html.count(QStringLiteral("class=\"rule\"")), 3);
         QVERIFY(html.contains(QStringLiteral("<p><br></p>")));
         QVERIFY(!html.contains(QLatin1Char('\r')));
         QVERIFY(html.trimmed().endsWith(QStringLiteral("</html>")));

@@ -104,6 +104,9 @@ private slots:
         for (QTextBlock block = doc.begin(); block.isValid(); block = block.next(), ++b) {
             const bool centred = block.blockFormat().alignment() & Qt::AlignHCenter;
             QVERIFY2(centred == (align[b] == RecordingSink::Alignment::Centre), qPrintable(block.text()));
+            // Rule lines, and only they, draw a ruler across the box.
+            const bool ruler = block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+            QCOMPARE(ruler, block.text() == ruleLine());
         }
     }
 
