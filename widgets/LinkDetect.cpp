@@ -156,8 +156,11 @@ QList<LinkRange> FindWebAddresses(const QString& text)
         int trimmed = end;
         while (trimmed > m.capturedEnd() && trailing.contains(text.at(trimmed - 1)))
             --trimmed;
-        // A scheme or "www." with nothing behind it is no address.
-        if (trimmed > m.capturedEnd())
+        // A scheme or "www." with nothing behind it (but slashes) is no address.
+        bool hasBody = false;
+        for (int i = m.capturedEnd(); i < trimmed && !hasBody; ++i)
+            hasBody = text.at(i) != QLatin1Char('/');
+        if (hasBody)
             found.append({begin, trimmed - begin});
         from = end;
     }

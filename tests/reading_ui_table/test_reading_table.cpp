@@ -12,11 +12,13 @@
 #include "deck/Deck.h"
 #include "imaging/Rotate.h"
 #include "platform/AppFrame.h"
+#include "platform/AppInfo.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/Seams.h"
 #include "reading/Records.h"
 #include "spreads/Spreads.h"
+#include "widgets/LinkDetect.h"
 
 #include <QApplication>
 #include <QDir>
@@ -513,8 +515,15 @@ void TestReadingTable::frameStartAgainAndExit()
         FrmMDI* frame = existingFrmMDI();
         QCOMPARE(frame->txtName()->text(), name);
         QCOMPARE(resultText().count(kClosing), 1);
+        // The forum address in the header and in the closing line are links.
+        QCOMPARE(widgets::UrlDetectBox(), frame->rtbDisp1());
+        QStringList links;
+        for (const widgets::LinkRange& l : widgets::MarkedLinks())
+            links << resultText().mid(l.start, l.length);
+        QCOMPARE(links, QStringList(2, appinfo::forumAddress()));
         frame->findChild<QAction*>(QStringLiteral("mnuStart"))->trigger();
         flushDeletes();
+        QVERIFY(!widgets::IsUrlDetectOn());
         QVERIFY(!existingFrmMDI());
         QVERIFY(existingFrmOpen() && existingFrmOpen()->isVisible());
         QCOMPARE(m_quits, 0);
