@@ -39,7 +39,8 @@ bool writeFixture(const QString& path, const QString& password)
     bool ok = db.exec(QStringLiteral(
         "CREATE TABLE tblCards (ID INTEGER PRIMARY KEY, Name TEXT, \"Group\" INTEGER,"
         " normalmeaning TEXT, ReversedMeaning TEXT, PictureData BLOB);"
-        "CREATE TABLE tblKeywords (Id INTEGER PRIMARY KEY, CardID INTEGER, cardName TEXT, Keyword TEXT);"));
+        "CREATE TABLE tblKeywords (Id INTEGER PRIMARY KEY, CardID INTEGER, cardName TEXT, Keyword TEXT);"
+        "BEGIN;"));
     // Inserted out of order: the card query's ORDER BY must do the ordering.
     for (int id = kCards; id >= 1; --id) {
         auto st = db.prepare(QStringLiteral("INSERT INTO tblCards VALUES (?,?,?,?,?,?)"));
@@ -64,7 +65,7 @@ bool writeFixture(const QString& path, const QString& password)
             ok = ok && st.execute();
         }
     }
-    return ok;
+    return ok && db.exec(QStringLiteral("COMMIT"));
 }
 
 QList<int> idsOf(Recordset& rs)
