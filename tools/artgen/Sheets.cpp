@@ -17,7 +17,6 @@ namespace kestrune::art {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr int kTwipsPerPixel = 15;
 
 const QColor kGilt(0xdc, 0xb8, 0x62);

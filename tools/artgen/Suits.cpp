@@ -13,8 +13,6 @@ namespace kestrune::art {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Maps a design box of w x h units onto r, keeping proportions, centred.
 void MapDesign(QPainter& p, const QRectF& r, double w, double h)
 {
@@ -374,7 +372,7 @@ void DrawSuitEmblem(QPainter& p, Suit suit, const QRectF& r)
     switch (suit) {
     case Suit::Cups: Cup(p); break;
     case Suit::Pentacles: Pentacle(p); break;
-    case Suit::Swords: p.translate(0, 0); Sword(p); break;
+    case Suit::Swords: Sword(p); break;
     case Suit::Wands: p.translate(0, 6); Wand(p); break;
     }
     p.restore();
