@@ -1,5 +1,7 @@
 #include "tutor/ui/CardPictures.h"
 
+#include "imaging/PictureStore.h"
+
 #include <QLabel>
 #include <QPixmap>
 
@@ -8,12 +10,10 @@ namespace kestrune::tutor_ui {
 QImage showStoredPicture(QLabel* box, const QByteArray& bytes)
 {
     QImage picture;
-    if (!bytes.isEmpty())
-        picture = QImage::fromData(bytes);
-    if (picture.isNull())
-        box->clear();
-    else
+    if (imaging::LoadPictureFromField(picture, bytes))
         box->setPixmap(QPixmap::fromImage(picture));
+    else
+        box->clear();
     return picture;
 }
 
@@ -23,8 +23,12 @@ void showTurnedHalf(QLabel* box, const QImage& source)
         box->clear();
         return;
     }
-    QImage turned = source.scaled(source.width(), box->height()).mirrored(true, true);
-    box->setPixmap(QPixmap::fromImage(turned));
+    const QImage turned = imaging::TurnPictureHalf(source, box->contentsRect().size(),
+                                                   box->palette().color(box->backgroundRole()));
+    if (turned.isNull())
+        box->clear();
+    else
+        box->setPixmap(QPixmap::fromImage(turned));
 }
 
 } // namespace kestrune::tutor_ui

@@ -46,6 +46,9 @@ QPointer<FrmMain> g_frmMain;
 // Client area of the window and of the tab control, in twips.
 constexpr int kClientWidth = 10800;
 constexpr int kClientHeight = 8280;
+// Picture boxes hold a 130 x 225 pixel card inside their one-pixel border.
+constexpr int kPictureWidth = 1980;
+constexpr int kPictureHeight = 3405;
 
 template <typename W>
 W* make(QWidget* parent, const QString& name, int left, int top, int width, int height)
@@ -313,22 +316,22 @@ void FrmMain::buildSettingsTab(QWidget* page)
               120, 3120, 4800, 1200, true);
 
     cmdSetOption = makeButton<QPushButton>(page, QStringLiteral("cmdSetOption"),
-                                           QStringLiteral("Memorize Meaning / Keywords"), 120, 4680, 2460, 495);
+                                           QStringLiteral("Memorize Meaning / Keywords"), 120, 4680, 2940, 495);
     cmdStartTest2 = makeButton<QPushButton>(page, QStringLiteral("cmdStartTest2"), QStringLiteral("Test Me"),
-                                            2700, 4680, 2460, 495);
+                                            3180, 4680, 1980, 495);
 
     QGroupBox* frame2 = makeFrame(page, QStringLiteral("Frame2"), QStringLiteral("Test Type"), 5400, 120, 4920,
-                                  1200);
+                                  1320);
     optTestType[0] = makeButton<QRadioButton>(frame2, QStringLiteral("optTestType_0"),
                                               QStringLiteral("Description"), 240, 300, 1680, 285);
     optTestType[1] = makeButton<QRadioButton>(frame2, QStringLiteral("optTestType_1"),
                                               QStringLiteral("Keywords"), 240, 660, 1680, 285);
     makeLabel(frame2, QStringLiteral("Label20"),
-              QStringLiteral("This option applies only when taking the test. Description asks for the card's "
-                             "meaning, Keywords asks you to tick the card's keywords."),
-              2040, 270, 2760, 840, true);
+              QStringLiteral("This option applies only when taking the test. Pick the card's meaning, or tick "
+                             "its keywords."),
+              2040, 270, 2760, 960, true);
 
-    QGroupBox* frame1 = makeFrame(page, QStringLiteral("Frame1"), QStringLiteral("Test Level"), 5400, 1440, 4920,
+    QGroupBox* frame1 = makeFrame(page, QStringLiteral("Frame1"), QStringLiteral("Test Level"), 5400, 1560, 4920,
                                   1380);
     const QStringList levels = {QStringLiteral("Beginner"), QStringLiteral("Intermediate"),
                                 QStringLiteral("Advanced")};
@@ -341,7 +344,7 @@ void FrmMain::buildSettingsTab(QWidget* page)
               2040, 270, 2760, 1020, true);
 
     QGroupBox* fraSystemTray = makeFrame(page, QStringLiteral("fraSystemTray"),
-                                         QStringLiteral("Run on Windows Start-Up"), 5400, 2940, 4920, 2460);
+                                         QStringLiteral("Run on Windows Start-Up"), 5400, 3060, 4920, 2460);
     optRun = makeButton<QRadioButton>(fraSystemTray, QStringLiteral("optRun"), QStringLiteral("Run at start-up"),
                                       240, 300, 2280, 285);
     optDontRun = makeButton<QRadioButton>(fraSystemTray, QStringLiteral("optDontRun"),
@@ -356,7 +359,7 @@ void FrmMain::buildSettingsTab(QWidget* page)
               120, 1020, 4680, 1380, true);
 
     cmdSaveSettings = makeButton<QPushButton>(page, QStringLiteral("cmdSaveSettings"),
-                                              QStringLiteral("Save Current Settings As Default"), 5400, 5520, 3000,
+                                              QStringLiteral("Save Current Settings As Default"), 5400, 5640, 3000,
                                               495);
 
     // Until the stored settings are loaded: every card, keyword test, Beginner.
@@ -384,23 +387,23 @@ void FrmMain::buildStudyTab(QWidget* page)
     lblCardNameMemorize->setFont(platform::designFont(QStringLiteral("Verdana"), 12, true));
     lblCardNameMemorize->setAlignment(Qt::AlignCenter);
 
-    picCardMemorize = makePictureBox(page, QStringLiteral("picCardMemorize"), 120, 660, 2400, 4140);
-    picCardMemorizeReversed = makePictureBox(page, QStringLiteral("picCardMemorizeReversed"), 2640, 660, 2400,
-                                             4140);
+    picCardMemorize = makePictureBox(page, QStringLiteral("picCardMemorize"), 120, 660, kPictureWidth, kPictureHeight);
+    picCardMemorizeReversed = makePictureBox(page, QStringLiteral("picCardMemorizeReversed"), 2280, 660,
+                                             kPictureWidth, kPictureHeight);
 
-    makeLabel(page, QStringLiteral("Label9"), QStringLiteral("Card Meaning :"), 5280, 660, 5040, 255);
-    txtNormalMeaning = makeTextBox(page, QStringLiteral("txtNormalMeaning"), 5280, 930, 5040, 1560);
-    makeLabel(page, QStringLiteral("Label17"), QStringLiteral("Reverse Meaning"), 5280, 2610, 5040, 255);
-    txtReverseMeaning = makeTextBox(page, QStringLiteral("txtReverseMeaning"), 5280, 2880, 5040, 1560);
-    makeLabel(page, QStringLiteral("Label8"), QStringLiteral("Keywords (same for both)"), 5280, 4560, 5040, 255);
-    txtKeywords = makeTextBox(page, QStringLiteral("txtKeywords"), 5280, 4830, 5040, 900);
+    makeLabel(page, QStringLiteral("Label9"), QStringLiteral("Card Meaning :"), 4560, 660, 5760, 255);
+    txtNormalMeaning = makeTextBox(page, QStringLiteral("txtNormalMeaning"), 4560, 930, 5760, 1560);
+    makeLabel(page, QStringLiteral("Label17"), QStringLiteral("Reverse Meaning"), 4560, 2610, 5760, 255);
+    txtReverseMeaning = makeTextBox(page, QStringLiteral("txtReverseMeaning"), 4560, 2880, 5760, 1560);
+    makeLabel(page, QStringLiteral("Label8"), QStringLiteral("Keywords (same for both)"), 4560, 4560, 5760, 255);
+    txtKeywords = makeTextBox(page, QStringLiteral("txtKeywords"), 4560, 4830, 5760, 900);
 
     cmdPrevious = makeButton<QPushButton>(page, QStringLiteral("cmdPrevious"), QStringLiteral("<< Previous"), 120,
-                                          4980, 2400, 435);
-    cmdNext = makeButton<QPushButton>(page, QStringLiteral("cmdNext"), QStringLiteral("Next >>"), 2640, 4980,
-                                      2400, 435);
+                                          4260, 2040, 435);
+    cmdNext = makeButton<QPushButton>(page, QStringLiteral("cmdNext"), QStringLiteral("Next >>"), 2280, 4260,
+                                      2040, 435);
     cmdStartTest = makeButton<QPushButton>(page, QStringLiteral("cmdStartTest"), QStringLiteral("Test Me"), 120,
-                                           5520, 4920, 435);
+                                           4800, 4200, 435);
 
     connect(cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
     connect(cmdPrevious, &QPushButton::clicked, this, &FrmMain::cmdPrevious_Click);
@@ -409,31 +412,31 @@ void FrmMain::buildStudyTab(QWidget* page)
 
 void FrmMain::buildTestTab(QWidget* page)
 {
-    lblCardName = makeLabel(page, QStringLiteral("lblCardName"), QString(), 120, 120, 2400, 495, true);
+    lblCardName = makeLabel(page, QStringLiteral("lblCardName"), QString(), 120, 120, 2160, 495, true);
     lblCardName->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 8.25, true));
-    picResult = makePictureBox(page, QStringLiteral("picResult"), 120, 660, 2400, 4140);
+    picResult = makePictureBox(page, QStringLiteral("picResult"), 120, 660, kPictureWidth, kPictureHeight);
     picResult->setFocusPolicy(Qt::StrongFocus);
-    lblIsReversed = makeLabel(page, QStringLiteral("lblIsReversed"), QString(), 120, 4920, 2400, 255);
+    lblIsReversed = makeLabel(page, QStringLiteral("lblIsReversed"), QString(), 120, 4200, 2160, 255);
     lblIsReversed->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 8.25, true));
-    lblQCount = makeLabel(page, QStringLiteral("lblQCount"), QString(), 120, 5220, 2400, 255);
+    lblQCount = makeLabel(page, QStringLiteral("lblQCount"), QString(), 120, 4560, 2160, 255);
     cmdNextQuestion = makeButton<QPushButton>(page, QStringLiteral("cmdNextQuestion"),
-                                              QStringLiteral("Next Question"), 120, 5580, 2400, 495);
+                                              QStringLiteral("Next Question"), 120, 4920, 2160, 495);
     cmdNextQuestion->setEnabled(false);
 
     // Two containers of the same size at the same place; the one of the
     // current test type is shown.
-    picDescContainer = make<QFrame>(page, QStringLiteral("picDescContainer"), 2760, 120, 7560, 6180);
-    picKeywodContainer = make<QFrame>(page, QStringLiteral("picKeywodContainer"), 2760, 120, 7560, 6180);
+    picDescContainer = make<QFrame>(page, QStringLiteral("picDescContainer"), 2400, 120, 7920, 6180);
+    picKeywodContainer = make<QFrame>(page, QStringLiteral("picKeywodContainer"), 2400, 120, 7920, 6180);
 
     answerGroup = new QButtonGroup(this);
     answerGroup->setExclusive(true);
     for (int i = 0; i < tutor::kAnswerButtons; ++i) {
         const int top = 120 + 860 * i;
-        Shape1[std::size_t(i)] = make<QFrame>(picDescContainer, indexed("Shape1", i), 60, top, 7440, 780);
+        Shape1[std::size_t(i)] = make<QFrame>(picDescContainer, indexed("Shape1", i), 60, top, 7800, 780);
         Shape1[std::size_t(i)]->setFrameShape(QFrame::Box);
         auto* option = new AnswerButton(picDescContainer);
         option->setObjectName(indexed("optAnswer", i));
-        placeTwips(option, 120, top + 45, 7320, 690);
+        placeTwips(option, 120, top + 45, 7680, 690);
         answerGroup->addButton(option, i);
         optAnswer[std::size_t(i)] = option;
         connect(option, &QRadioButton::clicked, this, [this, i] { optAnswer_Click(i); });
@@ -443,8 +446,8 @@ void FrmMain::buildTestTab(QWidget* page)
     lblMaxKeyword->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     for (int i = 0; i < tutor::kKeywordBoxes; ++i) {
         chkKeywords[std::size_t(i)] = makeButton<QCheckBox>(picKeywodContainer, indexed("chkKeywords", i),
-                                                            QString(), 120 + 1860 * (i % 4), 600 + 660 * (i / 4),
-                                                            1800, 495);
+                                                            QString(), 120 + 1950 * (i % 4), 600 + 660 * (i / 4),
+                                                            1890, 495);
         connect(chkKeywords[std::size_t(i)], &QCheckBox::clicked, this, [this, i] { chkKeywords_Click(i); });
     }
     picKeywodContainer->hide();
