@@ -180,8 +180,14 @@ QList<GoalRecord> GoalsFile::ReadGoals()
     QList<GoalRecord> goals;
     m_damagedLines = 0;
     QFile file(m_path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    if (!file.exists())
         return goals;
+    if (!file.open(QIODevice::ReadOnly)) {
+        // Goals that cannot be read now must not be lost by the next save:
+        // that save first keeps the file as it is (and fails if it cannot).
+        m_backupPending = true;
+        return goals;
+    }
     const QString text = decode(file.readAll());
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
         if (line.endsWith(QLatin1Char('\r')))
@@ -208,8 +214,12 @@ bool GoalsFile::WriteGoals(const QList<GoalRecord>& goals, QString* error)
         // Keep the damaged file as it was before its unreadable lines are dropped.
         QSaveFile backup(backupPath());
         QFile original(m_path);
-        if (!original.open(QIODevice::ReadOnly) || !backup.open(QIODevice::WriteOnly)
-            || backup.write(original.readAll()) < 0 || !backup.commit()) {
+        if (!original.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = original.errorString();
+            return false;
+        }
+        if (!backup.open(QIODevice::WriteOnly) || backup.write(original.readAll()) < 0 || !backup.commit()) {
             if (error)
                 *error = backup.errorString();
             return false;
