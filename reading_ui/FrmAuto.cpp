@@ -6,6 +6,7 @@
 
 #include "deck/Deck.h"
 #include "imaging/Rotate.h"
+#include "platform/AppFrame.h"
 #include "platform/Geometry.h"
 #include "reading/Composer.h"
 #include "reading/Draw.h"
@@ -18,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -234,6 +236,7 @@ void FrmAuto::runVariant(int no, bool reversal)
         QTextCursor c = text->textCursor();
         c.setPosition(0);
         text->setTextCursor(c);
+        text->verticalScrollBar()->setValue(0);
     }
 }
 
@@ -335,7 +338,13 @@ void FrmAuto::abandonLayout()
 
 void FrmAuto::closeEvent(QCloseEvent* event)
 {
-    // Closing the table has no effect of its own beyond stopping a layout.
+    // The table's own close box cannot take it away while cards are being
+    // laid out on it (that would leave a half-built reading in the frame);
+    // the frame's closing abandons the layout first and is never refused.
+    if (m_layingOut && !m_abandoned && !platform::isEnding()) {
+        event->ignore();
+        return;
+    }
     abandonLayout();
     if (g_frmAuto == this)
         g_frmAuto = nullptr;

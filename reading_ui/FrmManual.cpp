@@ -28,6 +28,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -328,8 +329,10 @@ bool FrmManual::DealPosition(int i)
     QPointer<FrmAuto> table(frmAuto());
     if (!table || table->isAbandoned())
         return false;
-    if (created)
+    if (created) {
+        table->setLayingOut(true);
         table->Show();
+    }
 
     const QImage upright = readPicture(deck::CardPicturePath(dealt.card));
     if (dealt.reversed && !upright.isNull()) {
@@ -420,6 +423,7 @@ void FrmManual::HandOver()
     FrmMDI* frame = existingFrmMDI();
     FrmAuto* table = existingFrmAuto();
     if (frame && table && !table->isAbandoned()) {
+        table->setLayingOut(false);
         table->Show();
         if (QTextEdit* text = frame->rtbDisp1()) {
             // At the caret, which the header left behind itself.
@@ -428,6 +432,7 @@ void FrmManual::HandOver()
             QTextCursor start(text->document());
             start.setPosition(0);
             text->setTextCursor(start);
+            text->verticalScrollBar()->setValue(0);
         }
         frame->show();
         frame->raise();

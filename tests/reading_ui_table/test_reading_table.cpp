@@ -149,6 +149,7 @@ private slots:
     void bothRestrictionsDrawNothing();
     void reversedCardsAreShownUpsideDown();
     void crossingCardLiesOnItsSideAndIsNeverReversed();
+    void missingPictureLeavesItsBoxEmpty();
     void manualReadingOnlyEmptiesTheTable();
     void secondLoadDuringTheDrawIsIgnored();
     void closingWhileLayingOutAbandonsTheReading_data();
@@ -375,6 +376,26 @@ void TestReadingTable::crossingCardLiesOnItsSideAndIsNeverReversed()
             QVERIFY(table->p(i)->height() > table->p(i)->width());
     }
     QVERIFY(table->Img()->isHidden());
+}
+
+void TestReadingTable::missingPictureLeavesItsBoxEmpty()
+{
+    // Three Cards 0, 39, 77, all reversed; card 39's picture is missing. Its
+    // box is placed and numbered but shows no picture, and never the turned
+    // picture of the card before it.
+    const QString missing = cardPath(39);
+    QVERIFY(QFile::rename(missing, missing + QStringLiteral(".away")));
+    platform::ScriptedRandom scripted({0.0f, 0.5f, 0.999f, 0.9f, 0.9f, 0.9f});
+    platform::setRandom(&scripted);
+    setChoices(3, false, false, true, false);
+    const bool shown = ShowReadingTable();
+    QVERIFY(QFile::rename(missing + QStringLiteral(".away"), missing));
+    QVERIFY(shown);
+    FrmAuto* table = existingFrmAuto();
+    QVERIFY(table->p(1)->isVisible() && table->lbl(1)->isVisible());
+    QVERIFY(table->p(1)->pixmap().isNull());
+    QVERIFY(samePixels(boxImage(table->p(2)), halfTurn(fileImage(cardPath(77)))));
+    QVERIFY(resultText().contains(deck::CardHeading(39, true)));
 }
 
 void TestReadingTable::manualReadingOnlyEmptiesTheTable()
@@ -660,6 +681,9 @@ void TestReadingTable::manualPicksDuringTheDealAreIgnored()
         if (guard && guard->isDealing()) {
             guard->p_Click(10 + pumps % 50);
             guard->cmdBack_Click();
+            // The table's own close box cannot take it away mid-deal.
+            if (FrmAuto* table = existingFrmAuto())
+                table->subWindow()->close();
         }
     });
     manual->p_Click(0);
@@ -671,6 +695,7 @@ void TestReadingTable::manualPicksDuringTheDealAreIgnored()
     QCOMPARE(reading::currentReading().DrawnCards.size(), 2);
     QVERIFY(!existingFrmFront());
     QVERIFY(existingFrmMDI() && existingFrmMDI()->isVisible());
+    QVERIFY(existingFrmAuto() && existingFrmAuto()->p(1)->isVisible());
     QCOMPARE(resultText().count(kClosing), 1);
 }
 
