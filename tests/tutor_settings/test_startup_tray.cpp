@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -81,6 +82,11 @@ private slots:
         QVERIFY(m_dir.isValid());
         QFile db(m_dir.filePath(QStringLiteral("learn.dll")));
         QVERIFY(db.open(QIODevice::WriteOnly));
+        // The program's icon, which the window and its tray icon show.
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("icons")));
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(Qt::darkMagenta);
+        QVERIFY(icon.save(m_dir.filePath(QStringLiteral("icons/kestrune-16.png"))));
     }
     void init()
     {
@@ -300,6 +306,7 @@ private slots:
         QVERIFY(m_tray.isIconShown());
         QVERIFY(!m_window->isVisible());
         QCOMPARE(m_tray.toolTip(), QStringLiteral("Recent"));
+        QVERIFY(!m_window->windowIcon().isNull());
         QCOMPARE(m_tray.icon().cacheKey(), m_window->windowIcon().cacheKey());
 
         QMenu* menu = m_tray.menu();

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QStyle>
 #include <QWidget>
 
 namespace kestrune::tutor_ui {
@@ -38,6 +39,9 @@ void TrayController::GoToTray()
     QIcon icon = m_window->windowIcon();
     if (icon.isNull())
         icon = platform::programIcon();
+    // An icon is needed for the tray to show anything the user can click.
+    if (icon.isNull())
+        icon = m_window->style()->standardIcon(QStyle::SP_ComputerIcon);
     platform::tray().showIcon(icon, QStringLiteral("Recent"), m_menu);
     m_iconShown = true;
     m_window->setWindowState(m_window->windowState() | Qt::WindowMinimized);
