@@ -404,6 +404,26 @@ private slots:
         QVERIFY(!next->isEnabled());
     }
 
+    void study_onADamagedDatabaseShowsNothingAndSaysNothing()
+    {
+        QTemporaryDir dir;
+        QFile damaged(dir.filePath(QStringLiteral("learn.dll")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(4096, '\x5a'));
+        damaged.close();
+        platform::setApplicationFolder(dir.path());
+        FrmMain* w = open();
+        QVERIFY(w && w->isVisible());
+        click(w, QStringLiteral("cmdSetOption"));
+        QCOMPARE(tabs(w)->currentIndex(), 2);
+        QCOMPARE(get<QLabel>(w, QStringLiteral("lblCardNameMemorize"))->text(), QString());
+        QVERIFY(get<QLabel>(w, QStringLiteral("picCardMemorize"))->pixmap().isNull());
+        QCOMPARE(get<QTextEdit>(w, QStringLiteral("txtKeywords"))->toPlainText(), QString());
+        click(w, QStringLiteral("cmdNext"));
+        QCOMPARE(w->studyPosition(), 1);
+        QVERIFY(m_dialogs.messages.isEmpty());
+    }
+
     // ---- Tests ------------------------------------------------------------------
 
     void tabAvailability_followsStudyAndTests()
