@@ -1,6 +1,7 @@
 #include "reading_ui/FrmMDI.h"
 
 #include "reading_ui/FrmAuto.h"
+#include "reading_ui/FormKit.h"
 #include "reading_ui/Forms.h"
 #include "reading_ui/HandOver.h"
 
@@ -67,7 +68,7 @@ FrmMDI::FrmMDI(QWidget* parent)
     g_frmMDI = this;
     setObjectName(QStringLiteral("frmMDI"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kestrune v1.55"));
+    setWindowTitle(readingCaption());
     setWindowIcon(platform::programIcon());
 
     m_tb = new QToolBar(this);

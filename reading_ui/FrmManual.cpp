@@ -1,6 +1,7 @@
 #include "reading_ui/FrmManual.h"
 
 #include "reading_ui/CardTable.h"
+#include "reading_ui/FormKit.h"
 #include "reading_ui/Forms.h"
 #include "reading_ui/FrmAuto.h"
 #include "reading_ui/FrmMDI.h"
@@ -21,13 +22,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -75,8 +74,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(255, 224, 192); border: 1px solid gray; }"
-                                         "QPushButton:pressed { border: 2px inset gray; }"));
+    setButtonColour(button, QColor(255, 224, 192));
     placeTwips(button, l, t, w, h);
     return button;
 }
@@ -105,15 +103,13 @@ FrmManual::FrmManual(QWidget* parent)
     g_frmManual = this;
     setObjectName(QStringLiteral("frmManual"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kestrune v1.55"));
+    setWindowTitle(readingCaption());
     setWindowIcon(platform::programIcon());
     // Fixed single border, no maximize button.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedBorder(this, true);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmManualClient"));
-    central->setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
 
     m_cmdBack = makeButton(central, "cmdBack", QStringLiteral("Back"), 6510, 5940, 975, 375);
     m_cmdCancel = makeButton(central, "cmdCancel", QStringLiteral("Exit"), 5370, 5940, 1095, 375);
@@ -178,15 +174,9 @@ FrmManual::FrmManual(QWidget* parent)
     connect(m_cmdBack, &QPushButton::clicked, this, &FrmManual::cmdBack_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &FrmManual::cmdCancel_Click);
 
-    setCentralWidget(central);
     buildMenus();
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    setClientAreaTwips(this, central, kClientWidthTwips, kClientHeightTwips);
+    centreOnScreen(this);
 
     Form_Load();
 }
