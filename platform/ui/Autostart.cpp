@@ -121,7 +121,23 @@ QByteArray startupEntryText(const QString& executable)
     return text.toUtf8();
 }
 
-bool IsStartupEntryPresent() { return QFileInfo(startupEntryPath()).isFile(); }
+bool IsStartupEntryPresent()
+{
+    QFile file(startupEntryPath());
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    // An entry the desktop's own start-up settings switched off does not run
+    // at log-on, so it does not count (and is not switched back on).
+    bool inMainGroup = false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith('['))
+            inMainGroup = line == "[Desktop Entry]";
+        else if (inMainGroup && (line == "Hidden=true" || line == "X-GNOME-Autostart-enabled=false"))
+            return false;
+    }
+    return true;
+}
 
 StartupEntryError writeStartupEntry(bool enable)
 {

@@ -18,7 +18,8 @@ QString startupCommand(const QString& executablePath);
 // The whole entry as written.
 QByteArray startupEntryText(const QString& executablePath);
 
-// Whether the entry exists.
+// Whether the entry exists and is not switched off (Hidden=true or
+// X-GNOME-Autostart-enabled=false, as desktop settings write them).
 bool IsStartupEntryPresent();
 
 // The outcome of a change of the entry: on failure, what failed, with the

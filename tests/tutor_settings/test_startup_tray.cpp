@@ -261,6 +261,29 @@ private slots:
         QCOMPARE(entryText(), platform::startupEntryText(exePath()));
     }
 
+    void anEntrySwitchedOffByTheDesktopDoesNotCount_data()
+    {
+        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("as written") << QByteArray() << true;
+        QTest::newRow("Hidden=true") << QByteArray("Hidden=true\n") << false;
+        QTest::newRow("GNOME switch off") << QByteArray("X-GNOME-Autostart-enabled=false\n") << false;
+        QTest::newRow("Hidden=true in another group") << QByteArray("[Desktop Action x]\nHidden=true\n") << true;
+    }
+    void anEntrySwitchedOffByTheDesktopDoesNotCount()
+    {
+        QFETCH(QByteArray, extra);
+        QFETCH(bool, present);
+        QByteArray text = platform::startupEntryText(exePath());
+        text.replace("X-GNOME-Autostart-enabled=true\n", QByteArray());
+        QDir().mkpath(autostart());
+        QFile f(entryPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(text + extra);
+        f.close();
+        QCOMPARE(platform::IsStartupEntryPresent(), present);
+    }
+
     void withoutTheEntryTheTrayBoxIsClearedWhateverTheStoreSays()
     {
         store("RunAtSysTray", "True");
