@@ -299,6 +299,25 @@ private slots:
         QCOMPARE(m_cards.filter(), QString());
     }
 
+    void descriptionQuestion_endsWhenTheSetHasTooFewCards()
+    {
+        // Three cards cannot fill the six wrong answers of an advanced question.
+        platform::MersenneRandom random(9);
+        platform::setRandom(&random);
+        OpenDatabase(m_connection, m_dir.filePath(QStringLiteral("learn.dll")));
+        OpenRecordset(m_cards, m_connection, QStringLiteral("SELECT * FROM tblCards WHERE ID<=3 ORDER BY ID"));
+        TestSession session;
+        session.start(m_cards, m_connection, {TestType::Description, TestLevel::Advanced, false});
+        const QList<Question> shown = runTest(session, [](const Question&) { return Answer(); });
+        QCOMPARE(shown.size(), 3);
+        for (const Question& q : shown) {
+            const int filled = int(std::count_if(q.answers.begin(), q.answers.end(),
+                                                 [](const QString& a) { return !a.isEmpty(); }));
+            QCOMPARE(filled, 3);
+            QCOMPARE(q.answers[std::size_t(q.correctIndex)], fx::uprightOf(q.cardId));
+        }
+    }
+
     void descriptionQuestion_neverReversedWithoutTheOption()
     {
         ConstantRandom random(0.1f);
