@@ -164,7 +164,7 @@ void GoalsController::showDayCount()
 
 void GoalsController::optGoals_Click(int index)
 {
-    m_c.optGoals[index == 0 ? 1 : 0]->raise();
+    // DisplayGoals brings the other view's button to the front.
     m_c.txtGoalDesc->clear();
     m_c.txtGoalName->clear();
     DisplayGoals(index == 1);

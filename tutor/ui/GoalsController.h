@@ -56,7 +56,6 @@ public:
     void load();
 
     const QList<tutor::GoalRecord>& goals() const { return m_goals; }
-    tutor::GoalsFile& file() { return m_file; }
 
     void ReadGoals();
     void WriteGoals();
