@@ -38,12 +38,6 @@ QPointer<FrmAuto> g_frmAuto;
 constexpr int kEmptyBoxWidthTwips = 1950;
 constexpr int kEmptyBoxHeightTwips = 3375;
 
-QTextEdit* resultText()
-{
-    FrmMDI* frame = existingFrmMDI();
-    return frame ? frame->rtbDisp1() : nullptr;
-}
-
 } // namespace
 
 FrmAuto::FrmAuto(QWidget* parent)
@@ -99,6 +93,14 @@ QLabel* FrmAuto::lbl(int i) const { return i >= 0 && i < kBoxCount ? m_lbl[i] : 
 
 QMdiSubWindow* FrmAuto::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
 
+FrmMDI* FrmAuto::frame() const { return qobject_cast<FrmMDI*>(window()); }
+
+QTextEdit* FrmAuto::resultText() const
+{
+    FrmMDI* f = frame();
+    return f ? f->rtbDisp1() : nullptr;
+}
+
 void FrmAuto::Form_Load()
 {
     if (m_loaded)
@@ -112,8 +114,8 @@ void FrmAuto::Form_Load()
 
     reading::Reading& r = reading::currentReading();
     r.Options = reading::readingOptions();
-    if (FrmMDI* frame = existingFrmMDI())
-        frame->ShowQuerentDetails();
+    if (FrmMDI* f = frame())
+        f->ShowQuerentDetails();
     if (QTextEdit* text = resultText()) {
         text->clear();
         widgets::TextCursorSink sink(text);
@@ -136,6 +138,10 @@ void FrmAuto::Form_Load()
     }
     if (!self)
         return;
+    if (m_abandoned) {
+        m_layingOut = false;
+        return;
+    }
     if (o.cmdMValue && variant != 0)
         Clear_PicBox();
     m_layingOut = false;
@@ -324,8 +330,8 @@ void FrmAuto::Show()
     } else {
         show();
     }
-    if (FrmMDI* frame = existingFrmMDI())
-        frame->show();
+    if (FrmMDI* f = frame())
+        f->show();
 }
 
 void FrmAuto::abandonLayout()

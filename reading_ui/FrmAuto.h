@@ -33,8 +33,11 @@
 
 class QLabel;
 class QMdiSubWindow;
+class QTextEdit;
 
 namespace kestrune::reading_ui {
+
+class FrmMDI;
 
 class FrmAuto : public QWidget {
     Q_OBJECT
@@ -89,8 +92,11 @@ public:
     QLabel* lbl(int i) const;
     QLabel* Img() const { return m_img; }
 
-    // The MDI subwindow holding the table (null before it is put in a frame).
+    // The MDI subwindow holding the table (null before it is put in a frame),
+    // the frame and its reading text.
     QMdiSubWindow* subWindow() const;
+    FrmMDI* frame() const;
+    QTextEdit* resultText() const;
 
     // Shows the table (and with it the frame) at the top-left corner of the
     // frame's client area.

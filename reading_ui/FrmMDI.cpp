@@ -261,7 +261,8 @@ void FrmMDI::closeEvent(QCloseEvent* event)
     // A table still being laid out stops at its next yield.
     if (FrmAuto* t = table())
         t->abandonLayout();
-    widgets::DisableUrlDetect();
+    if (widgets::UrlDetectBox() == m_rtbDisp1)
+        widgets::DisableUrlDetect();
     if (g_frmMDI == this)
         g_frmMDI = nullptr;
     event->accept();

@@ -410,8 +410,8 @@ void FrmManual::RotateImage(double RotAngel)
 void FrmManual::HandOver()
 {
     QPointer<FrmManual> self(this);
-    FrmMDI* frame = existingFrmMDI();
     FrmAuto* table = existingFrmAuto();
+    FrmMDI* frame = table ? table->frame() : nullptr;
     if (frame && table && !table->isAbandoned()) {
         table->setLayingOut(false);
         table->Show();
