@@ -768,7 +768,9 @@ void FrmMain::showKeywordQuestion()
         const bool shown = i <= q.maxBox;
         box->setEnabled(shown);
         box->setVisible(shown);
-        box->setText(shown ? q.keywords[std::size_t(i)] : QString());
+        // A keyword is shown as it is written: "&" is no access-key marker here.
+        QString caption = shown ? q.keywords[std::size_t(i)] : QString();
+        box->setText(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
     }
     lblCardName->setText(q.name);
     showStoredPicture(picResult, q.picture);
