@@ -217,6 +217,17 @@ private slots:
         QVERIFY(!control<QCheckBox>("chkGroup_0")->isEnabled());
     }
 
+    void oneSuitStaysTickedWhenNoneIsStored()
+    {
+        for (const char* suit : {"Cups", "Wands", "Pentacles", "Swords"})
+            store(suit, "0");
+        openWindow();
+        QVERIFY(!ticked("chkGroup_0"));
+        QVERIFY(!ticked("chkGroup_1"));
+        QVERIFY(!ticked("chkGroup_2"));
+        QVERIFY(ticked("chkGroup_3"));
+    }
+
     void savingWritesTheNineKeys()
     {
         openWindow();

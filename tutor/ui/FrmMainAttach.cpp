@@ -77,7 +77,8 @@ void FrmMain::loadSettings()
     // clicks would set them.
     arcanaClicked();
     minorClicked();
-    for (int i = 0; i < int(chkGroup.size()); ++i)
+    // With no suit stored as ticked, the last one set (Swords) is kept ticked.
+    for (int i = int(chkGroup.size()) - 1; i >= 0; --i)
         groupClicked(i);
     optTestType_Click(optTestType[0]->isChecked() ? 0 : 1);
 }
