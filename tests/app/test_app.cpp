@@ -8,6 +8,7 @@
 #include "platform/Seams.h"
 
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -152,6 +153,35 @@ private slots:
         QCOMPARE(startWindowsWhenAsked, 0);
         QCOMPARE(m_startWindows, 1);
         QVERIFY(m_dialogs.openedUrls.isEmpty());
+    }
+
+    void programStartsWithStartupArgumentLikeAPlainStart()
+    {
+        const QString program = QStringLiteral(KESTRUNE_BIN_DIR "/kestrune");
+        if (!QFileInfo::exists(program))
+            QSKIP("the program is not built");
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("run")));
+        QFile::setPermissions(home.filePath(QStringLiteral("run")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(program, {QStringLiteral("/STARTUP")});
+        QVERIFY(first.waitForStarted());
+        // It keeps running with its start window, holding the lock, and the
+        // first run stored the reminder date without asking.
+        QVERIFY(!first.waitForFinished(1500));
+        QVERIFY(QFile::exists(home.filePath(QStringLiteral("run/kestrune.lock"))));
+        QSettings settings(home.filePath(QStringLiteral("config/kestrune/kestrune.ini")), QSettings::IniFormat);
+        QVERIFY(QDate::fromString(settings.value(QStringLiteral("Settings/UpdateReminderDate")).toString(),
+                                  Qt::ISODate).isValid());
+        first.kill();
+        QVERIFY(first.waitForFinished(10000));
     }
 
 private:
