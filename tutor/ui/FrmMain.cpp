@@ -244,12 +244,10 @@ void FrmMain::buildGoalsTab(QWidget* page)
     optGoals[1]->raise();
 
     cmdDeleteGoals = makeButton<QPushButton>(page, QStringLiteral("cmdDeleteGoals"),
-                                             QStringLiteral("Delete Selected Goals"), 120, 5700, 2100, 435);
+                                             QStringLiteral("Delete Selected Goals"), 120, 5700, 4320, 435);
     cmdMarkAchived = makeButton<QPushButton>(page, QStringLiteral("cmdMarkAchived"),
-                                             QStringLiteral("Mark Selected Goals As Achieved"), 2340, 5700, 2100,
+                                             QStringLiteral("Mark Selected Goals As Achieved"), 120, 6240, 4320,
                                              435);
-    cmdDeleteGoals->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 7.5));
-    cmdMarkAchived->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 7.5));
 
     makeLabel(page, QStringLiteral("Label15"), QStringLiteral("Name Of Goal"), 4680, 120, 3000, 255);
     txtGoalName = make<QLineEdit>(page, QStringLiteral("txtGoalName"), 4680, 390, 5640, 315);
