@@ -140,6 +140,7 @@ FrmMDI::FrmMDI(QWidget* parent)
 
     // Design client area 11880 x 8490 twips below the menu bar.
     resize(twips(11880), twips(8490) + menuBar()->sizeHint().height());
+    centreOnScreen(this);
 
     MDIForm_Load();
 }
