@@ -62,6 +62,11 @@ StartupEntryError failure(StartupEntryError::Step step, int code, QString descri
 
 StartupEntryError writeEntry(bool enable)
 {
+    // Removing needs no folder: there is nothing to remove when it is missing.
+    if (!enable) {
+        QFile::remove(startupEntryPath());
+        return {};
+    }
     const QString folder = autostartFolder();
     std::error_code ec;
     const std::filesystem::path folderPath(folder.toStdString());
@@ -71,12 +76,7 @@ StartupEntryError writeEntry(bool enable)
     if (ec)
         return failure(StartupEntryError::Step::Opening, ec.value(), QString::fromStdString(ec.message()));
 
-    const QString path = startupEntryPath();
-    if (!enable) {
-        QFile::remove(path); // no entry to remove is fine
-        return {};
-    }
-    QSaveFile file(path);
+    QSaveFile file(startupEntryPath());
     const QByteArray text = startupEntryText(executablePath());
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         return failure(StartupEntryError::Step::Setting, static_cast<int>(file.error()), file.errorString());

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
@@ -124,6 +125,8 @@ private slots:
         platform::setExecutablePath(QStringLiteral("/opt/Apps/tutor"));
         QCOMPARE(platform::startupEntryPath(), autostart() + QStringLiteral("/tutor.desktop"));
         QVERIFY(!platform::IsStartupEntryPresent());
+        QVERIFY(!platform::writeStartupEntry(false));
+        QVERIFY(!QFileInfo::exists(autostart())); // removing makes no folder
         QVERIFY(!platform::writeStartupEntry(true));
         QVERIFY(platform::IsStartupEntryPresent());
         QFile f(platform::startupEntryPath());
