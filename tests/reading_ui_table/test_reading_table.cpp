@@ -157,6 +157,7 @@ private slots:
 
     void frameShowsQuerentAndFollowsResizeRule();
     void frameStartAgainAndExit();
+    void frameMadeEarlierShowsTheCurrentQuerent();
 
     void manualOffersBacksByOptions_data();
     void manualOffersBacksByOptions();
@@ -555,6 +556,19 @@ void TestReadingTable::frameStartAgainAndExit()
     QVERIFY(!existingFrmMDI());
     QCOMPARE(m_quits, 1);
     QVERIFY(platform::isEnding());
+}
+
+void TestReadingTable::frameMadeEarlierShowsTheCurrentQuerent()
+{
+    // "&Next", back to the querent window, new details, "&Next" again: the
+    // frame made the first time is reused and must show the new querent.
+    reading::querentDetails().strName = QStringLiteral("Before");
+    frmMDI();
+    reading::querentDetails().strName = QStringLiteral("After");
+    QCOMPARE(frmMDI()->txtName()->text(), QStringLiteral("Before"));
+    setChoices(2, false, false, false, false);
+    QVERIFY(ShowReadingTable());
+    QCOMPARE(existingFrmMDI()->txtName()->text(), QStringLiteral("After"));
 }
 
 // ---- Manual picking --------------------------------------------------------
