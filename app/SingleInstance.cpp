@@ -36,7 +36,12 @@ bool SingleInstance::tryAcquire()
     if (m_held)
         return true;
     m_held = m_lock->tryLock(0);
-    return m_held;
+    if (m_held)
+        return true;
+    // Only a lock held by a running copy refuses the start. A lock file that
+    // cannot be written at all (no usable runtime folder) must not keep the
+    // user out of the program for good: it then runs without the guard.
+    return m_lock->error() != QLockFile::LockFailedError;
 }
 
 } // namespace kestrune::app

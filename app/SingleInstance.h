@@ -20,7 +20,9 @@ public:
     explicit SingleInstance(const QString& programName);
     ~SingleInstance();
 
-    // True if this copy now holds the lock (no other copy is running).
+    // True unless another running copy holds the lock. Normally this copy then
+    // holds it (isHeld()); if the lock file cannot be made at all, the answer
+    // is true without holding it.
     bool tryAcquire();
     bool isHeld() const { return m_held; }
     QString lockPath() const { return m_path; }

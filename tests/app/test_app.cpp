@@ -85,6 +85,18 @@ private slots:
         QVERIFY(second.tryAcquire());
     }
 
+    void unwritableLockDoesNotLockTheUserOut()
+    {
+        // The runtime folder vanished, so no lock file can be made there.
+        auto gone = std::make_unique<QTemporaryDir>();
+        QVERIFY(gone->isValid());
+        qputenv("XDG_RUNTIME_DIR", gone->path().toLocal8Bit());
+        app::SingleInstance instance(QStringLiteral("kestrune-test"));
+        gone.reset();
+        QVERIFY(instance.tryAcquire());
+        QVERIFY(!instance.isHeld());
+    }
+
     void lockHeldByAnotherProcessIsRefusedAndTakenOverWhenItDies()
     {
         QProcess holder;
