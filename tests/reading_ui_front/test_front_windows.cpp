@@ -377,17 +377,18 @@ void TestFrontWindows::keyFilterTable_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<int>("refusals");
-    QTest::newRow("digit in a name") << "txtName" << "J0hn" << "Jhn" << 1;
-    QTest::newRow("two words") << "txtName" << "Mary Ann" << "Mary Ann" << 0;
-    QTest::newRow("hyphen") << "txtName" << "Anne-Marie" << "AnneMarie" << 1;
-    QTest::newRow("apostrophe and full stop") << "txtName" << "O'Brien Jr." << "OBrien Jr" << 2;
-    QTest::newRow("accented letter") << "txtName" << QString::fromUtf8("Jos\u00e9") << "Jos" << 1;
-    QTest::newRow("backspace edits") << "txtName" << QStringLiteral("Jox\bn") << "Jon" << 0;
-    QTest::newRow("enter") << "txtName" << QStringLiteral("Al\r") << "Al" << 1;
-    QTest::newRow("escape") << "txtCountry" << QStringLiteral("Peru\x1b") << "Peru" << 1;
-    QTest::newRow("ctrl+v") << "txtCountry" << QStringLiteral("Chad\x16") << "Chad" << 1;
-    QTest::newRow("country with digits") << "txtCountry" << "Area 51" << "Area " << 2;
-    QTest::newRow("plain country") << "txtCountry" << "New Zealand" << "New Zealand" << 0;
+    QTest::addColumn<QString>("atFirstRefusal"); // the box's text when the first box is shown
+    QTest::newRow("digit in a name") << "txtName" << "J0hn" << "Jhn" << 1 << "J";
+    QTest::newRow("two words") << "txtName" << "Mary Ann" << "Mary Ann" << 0 << "";
+    QTest::newRow("hyphen") << "txtName" << "Anne-Marie" << "AnneMarie" << 1 << "Anne";
+    QTest::newRow("apostrophe and full stop") << "txtName" << "O'Brien Jr." << "OBrien Jr" << 2 << "O";
+    QTest::newRow("accented letter") << "txtName" << QString::fromUtf8("Jos\u00e9") << "Jos" << 1 << "Jos";
+    QTest::newRow("backspace edits") << "txtName" << QStringLiteral("Jox\bn") << "Jon" << 0 << "";
+    QTest::newRow("enter") << "txtName" << QStringLiteral("Al\r") << "Al" << 1 << "Al";
+    QTest::newRow("escape") << "txtCountry" << QStringLiteral("Peru\x1b") << "Peru" << 1 << "Peru";
+    QTest::newRow("ctrl+v") << "txtCountry" << QStringLiteral("Chad\x16") << "Chad" << 1 << "Chad";
+    QTest::newRow("country with digits") << "txtCountry" << "Area 51" << "Area " << 2 << "Area ";
+    QTest::newRow("plain country") << "txtCountry" << "New Zealand" << "New Zealand" << 0 << "";
 }
 
 void TestFrontWindows::keyFilterTable()
@@ -396,15 +397,19 @@ void TestFrontWindows::keyFilterTable()
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QFETCH(int, refusals);
+    QFETCH(QString, atFirstRefusal);
     FrmFront* front = openQuerentWindow();
     QVERIFY(front);
     QApplication::clipboard()->setText(QStringLiteral("123"));
     auto* edit = front->findChild<QLineEdit*>(box);
     QVERIFY(edit);
+    QStringList textsWhenRefused;
+    m_dialogs.onMessage = [&](const platform::ShownMessage&) { textsWhenRefused << edit->text(); };
     edit->setFocus();
     typeText(edit, typed);
     QCOMPARE(edit->text(), kept);
     QCOMPARE(m_dialogs.messages.size(), refusals);
+    QCOMPARE(textsWhenRefused.value(0), atFirstRefusal);
     const QString expected = box == QLatin1String("txtName")
                                  ? QStringLiteral("Name cannot contain Numbers and Special Characters")
                                  : QStringLiteral("Country cannot contain Numbers and Special Characters");
