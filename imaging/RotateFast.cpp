@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include <emmintrin.h>
@@ -77,83 +78,159 @@ namespace {
 struct alignas(16) Channels {
     float v[4];
 };
-inline __m128 load(const Channels& c) { return _mm_load_ps(c.v); }
-inline void store(Channels& c, __m128 x) { _mm_store_ps(c.v, x); }
 
-// Per destination cell: blue, green, red and coverage increments; a running sum
-// along the row turns them into the cell's colour sums and coverage.
-struct Cells {
-    int width = 0;  // destination width
-    int height = 0;
-    int stride = 0; // cells per row: width + 2, so i + 1 never leaves the row
-    std::vector<Channels> data;
+// Per destination cell: blue, green, red and coverage increments; a running
+// sum along the row turns them into the cell's colour sums and coverage. Each
+// row holds only the cells the turned picture can reach in it, with a margin
+// of two cells either side; one extra row above and below catches pieces
+// that rounding puts a hair outside the picture.
+class Cells {
+public:
+    Cells(int width, int height, const double X[4], const double Y[4]) : m_width(width), m_height(height)
+    {
+        m_lo.resize(std::size_t(height) + 2);
+        m_hi.resize(std::size_t(height) + 2);
+        m_index.resize(std::size_t(height) + 2);
+        std::size_t total = 0;
+        for (int y = -1; y <= height; ++y) {
+            // The picture's extent across the band of rows y - 1 .. y + 2.
+            double lo = 1e300, hi = -1e300;
+            const double b0 = y - 1.0, b1 = y + 2.0;
+            for (int e = 0; e < 4; ++e) {
+                const double ax = X[e], ay = Y[e], bx = X[(e + 1) & 3], by = Y[(e + 1) & 3];
+                double t0 = 0.0, t1 = 1.0;
+                if (ay == by) {
+                    if (ay < b0 || ay > b1)
+                        continue;
+                } else {
+                    double ta = (b0 - ay) / (by - ay), tb = (b1 - ay) / (by - ay);
+                    if (ta > tb)
+                        std::swap(ta, tb);
+                    t0 = std::max(t0, ta);
+                    t1 = std::min(t1, tb);
+                    if (t0 > t1)
+                        continue;
+                }
+                const double x0 = ax + t0 * (bx - ax), x1 = ax + t1 * (bx - ax);
+                lo = std::min({lo, x0, x1});
+                hi = std::max({hi, x0, x1});
+            }
+            int l = 0, h = -1;
+            if (lo <= hi) {
+                l = std::clamp(int(std::floor(lo)) - 2, -2, width + 2);
+                h = std::clamp(int(std::ceil(hi)) + 2, -2, width + 2);
+            }
+            m_lo[y + 1] = l;
+            m_hi[y + 1] = h;
+            m_index[y + 1] = std::ptrdiff_t(total) - l;
+            total += std::size_t(h - l + 1);
+        }
+        m_data.assign(total, Channels{});
+        m_rows.resize(std::size_t(height) + 2);
+        for (std::size_t r = 0; r < m_rows.size(); ++r)
+            m_rows[r] = m_data.data() + m_index[r];
+        m_row = m_rows.data() + 1;
+    }
 
-    Cells(int w, int h) : width(w), height(h), stride(w + 2), data(std::size_t(stride) * std::size_t(h), Channels{})
+    // Cell x of row y, for -1 <= y <= height and x within the row's reach
+    // (the row pointers may point before the row's first stored cell).
+    Channels* row(int y) const { return m_row[y]; }
+    int lo(int y) const { return m_lo[std::size_t(y + 1)]; }
+    int hi(int y) const { return m_hi[std::size_t(y + 1)]; }
+
+private:
+    int m_width;
+    int m_height;
+    std::vector<int> m_lo, m_hi;
+    std::vector<std::ptrdiff_t> m_index;
+    std::vector<Channels> m_data;
+    std::vector<Channels*> m_rows;
+    Channels* const* m_row = nullptr;
+};
+
+// One family of grid edges: all of them run by the same (dx, dy), at most one
+// pixel in each axis.
+struct EdgeFamily {
+    float dx, dy;
+    float invDx, invDy; // 1/dx, 1/dy (infinite for 0)
+    float ax, ay;       // 1 when the edge runs towards +x (+y), else 0
+    int sx, sy;         // the cell step when crossing x (y)
+
+    EdgeFamily(double ddx, double ddy)
+        : dx(float(ddx)), dy(float(ddy)),
+          invDx(ddx == 0 ? std::numeric_limits<float>::infinity() : float(1.0 / ddx)),
+          invDy(ddy == 0 ? std::numeric_limits<float>::infinity() : float(1.0 / ddy)),
+          ax(ddx >= 0 ? 1.0f : 0.0f), ay(ddy >= 0 ? 1.0f : 0.0f), sx(ddx >= 0 ? 1 : -1), sy(ddy >= 0 ? 1 : -1)
     {
     }
 };
 
-// Adds the signed area swept by the segment (x0, y0) -> (x0 + dx, y0 + dy),
-// weighted by w, to the cells. The segment is at most one pixel long in each
-// axis, so it crosses at most one whole-numbered x and one whole-numbered y and
-// falls into at most three pieces, each inside one cell. A piece of height d
-// (negated rise) at mean position xm adds d·(1 - f) to its cell and d·f to the
-// next one, f being xm's fraction in its cell: summed along the row, that is
-// the area between the piece and the cell's right side, and the full height
-// for every cell further right.
-inline void addSegment(Cells& cells, double x0, double y0, double dx, double dy, double invDx, double invDy,
-                       __m128 w)
+// The cell of a grid point and its position inside the cell.
+struct GridPoint {
+    int ix, iy;
+    float fx, fy;
+};
+
+inline GridPoint locate(double x, double y)
 {
-    const double x1 = x0 + dx, y1 = y0 + dy;
-    double tx = 1.0, ty = 1.0;
-    {
-        const double lo = std::min(x0, x1), hi = std::max(x0, x1);
-        const double cross = std::floor(lo) + 1.0;
-        if (cross < hi)
-            tx = std::clamp((cross - x0) * invDx, 0.0, 1.0);
-    }
-    {
-        const double lo = std::min(y0, y1), hi = std::max(y0, y1);
-        const double cross = std::floor(lo) + 1.0;
-        if (cross < hi)
-            ty = std::clamp((cross - y0) * invDy, 0.0, 1.0);
-    }
-    const double cuts[4] = {0.0, std::min(tx, ty), std::max(tx, ty), 1.0};
-    for (int p = 0; p < 3; ++p) {
-        const double ta = cuts[p], tb = cuts[p + 1];
-        if (!(tb > ta))
-            continue;
-        const double tm = 0.5 * (ta + tb);
-        const double ym = y0 + tm * dy;
-        const int r = int(std::floor(ym));
-        if (r < 0 || r >= cells.height)
-            continue;
-        const double xm = x0 + tm * dx;
-        const double fl = std::floor(xm);
-        int i;
-        double f;
-        if (fl < 0) {
-            // Everything left of the picture still counts for the whole row.
-            i = 0;
-            f = 0.0;
-        } else if (fl > cells.width) {
-            continue; // right of every destination cell: changes none
-        } else {
-            i = int(fl);
-            f = xm - fl;
-        }
-        const double d = -(tb - ta) * dy;
-        Channels* cell = cells.data.data() + std::size_t(r) * std::size_t(cells.stride) + i;
-        const __m128 right = _mm_set1_ps(float(d * f));
-        const __m128 left = _mm_set1_ps(float(d) - float(d * f));
-        store(cell[0], _mm_add_ps(load(cell[0]), _mm_mul_ps(w, left)));
-        store(cell[1], _mm_add_ps(load(cell[1]), _mm_mul_ps(w, right)));
-    }
+    // Positions are never below -1 (the corners' minimum is 0), so truncation
+    // after an offset is the floor.
+    const int ix = int(x + 8.0) - 8;
+    const int iy = int(y + 8.0) - 8;
+    return {ix, iy, float(x - ix), float(y - iy)};
+}
+
+template <int lane>
+[[gnu::always_inline]] inline void addPiece(Channels* cell, __m128 w, __m128 left, __m128 right)
+{
+    const __m128 l = _mm_shuffle_ps(left, left, _MM_SHUFFLE(lane, lane, lane, lane));
+    const __m128 r = _mm_shuffle_ps(right, right, _MM_SHUFFLE(lane, lane, lane, lane));
+    _mm_store_ps(cell[0].v, _mm_add_ps(_mm_load_ps(cell[0].v), _mm_mul_ps(w, l)));
+    _mm_store_ps(cell[1].v, _mm_add_ps(_mm_load_ps(cell[1].v), _mm_mul_ps(w, r)));
+}
+
+// Adds the signed area swept by the edge from p, weighted by w. The edge
+// crosses at most one whole-numbered x and one whole-numbered y, so it falls
+// into three pieces (some possibly empty), each inside one cell. A piece of
+// height d (negated rise) whose middle lies at fraction f of its cell adds
+// d·(1 - f) to the cell and d·f to the next one: summed along the row, that is
+// the area between the piece and the cell's right side, and the full height
+// for every cell further right. The three pieces are worked out side by side
+// in the lanes of one vector.
+[[gnu::always_inline]] inline void addEdge(const Cells& cells, const EdgeFamily& e, const GridPoint& p, __m128 w)
+{
+    const float tx = std::min((e.ax - p.fx) * e.invDx, 1.0f);
+    const float ty = std::min((e.ay - p.fy) * e.invDy, 1.0f);
+    const float t1 = std::min(tx, ty);
+    const float t2 = std::max(tx, ty);
+    const bool xFirst = tx < ty;
+    const int ox1 = xFirst ? e.sx : 0;
+    const int oy1 = xFirst ? 0 : e.sy;
+    const int ox2 = tx < 1.0f ? e.sx : 0;
+    const int oy2 = ty < 1.0f ? e.sy : 0;
+
+    // Lanes 0, 1, 2: the pieces [0, t1], [t1, t2], [t2, 1].
+    const __m128 ta = _mm_set_ps(0.0f, t2, t1, 0.0f);
+    const __m128 tb = _mm_set_ps(0.0f, 1.0f, t2, t1);
+    const __m128 d = _mm_mul_ps(_mm_sub_ps(tb, ta), _mm_set1_ps(-e.dy));
+    const __m128 shift = _mm_set_ps(0.0f, float(ox2), float(ox1), 0.0f);
+    const __m128 f = _mm_sub_ps(_mm_add_ps(_mm_set1_ps(p.fx), _mm_mul_ps(_mm_add_ps(ta, tb), _mm_set1_ps(0.5f * e.dx))),
+                                shift);
+    const __m128 right = _mm_mul_ps(d, f);
+    const __m128 left = _mm_sub_ps(d, right);
+
+    addPiece<0>(cells.row(p.iy) + p.ix, w, left, right);
+    addPiece<1>(cells.row(p.iy + oy1) + (p.ix + ox1), w, left, right);
+    addPiece<2>(cells.row(p.iy + oy2) + (p.ix + ox2), w, left, right);
 }
 
 inline __m128 colourOf(quint32 p)
 {
-    return _mm_set_ps(1.0f, float((p >> 16) & 0xff), float((p >> 8) & 0xff), float(p & 0xff));
+    const __m128i bytes = _mm_cvtsi32_si128(int(p & 0x00ffffffu));
+    const __m128i words = _mm_unpacklo_epi8(bytes, _mm_setzero_si128());
+    const __m128i dwords = _mm_unpacklo_epi16(words, _mm_setzero_si128());
+    // Lane 3 (the unused byte, cleared) becomes the coverage weight 1.
+    return _mm_or_ps(_mm_cvtepi32_ps(dwords), _mm_set_ps(1.0f, 0.0f, 0.0f, 0.0f));
 }
 
 inline bool isZero(__m128 v)
@@ -161,14 +238,14 @@ inline bool isZero(__m128 v)
     return _mm_movemask_ps(_mm_cmpneq_ps(v, _mm_setzero_ps())) == 0;
 }
 
-inline int clampByte(float v)
+// Rounds each lane half to even and packs blue, green, red into a pixel word,
+// clamped to 0..255.
+inline quint32 packPixel(__m128 v)
 {
-    const float r = std::nearbyint(v);
-    if (!(r > 0.0f))
-        return 0;
-    if (r >= 255.0f)
-        return 255;
-    return int(r);
+    const __m128i i = _mm_cvtps_epi32(v);
+    const __m128i w = _mm_packs_epi32(i, i);
+    const __m128i b = _mm_packus_epi16(w, w);
+    return quint32(_mm_cvtsi128_si32(b)) & 0x00ffffffu;
 }
 
 } // namespace
@@ -181,47 +258,43 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     if (W <= 0 || H <= 0 || dst.width <= 0 || dst.height <= 0)
         return false;
 
-    Cells cells(dst.width, dst.height);
+    Cells cells(dst.width, dst.height, X, Y);
 
     // Source corner (j, k) lands at (X0 + j·c - k·n, Y0 + j·n + k·c). Grid
     // edges along a row run by (c, n), along a column by (-n, c).
-    const double hx = c, hy = n;   // row edges
-    const double vx = -n, vy = c;  // column edges
-    const double invHx = 1.0 / hx, invHy = 1.0 / hy;
-    const double invVx = 1.0 / vx, invVy = 1.0 / vy;
+    const EdgeFamily rowEdge(c, n);
+    const EdgeFamily columnEdge(-n, c);
 
     std::vector<Channels> previous(std::size_t(H), Channels{});
     std::vector<Channels> current(static_cast<std::size_t>(H));
 
     for (int l = 0; l < W; ++l) {
         for (int k = 0; k < H; ++k)
-            store(current[k], colourOf(src.at(l, k)));
+            _mm_store_ps(current[k].v, colourOf(src.at(l, k)));
 
-        // Column edges at j = l, between source columns l - 1 and l.
+        // Column edges at j = l, between source columns l - 1 and l, and the
+        // row edges of column l, between source rows k - 1 and k.
         const double baseX = X[0] + l * c, baseY = Y[0] + l * n;
-        for (int k = 0; k < H; ++k) {
-            const __m128 w = _mm_sub_ps(load(previous[k]), load(current[k]));
-            if (isZero(w))
-                continue;
-            addSegment(cells, baseX - k * n, baseY + k * c, vx, vy, invVx, invVy, w);
-        }
-
-        // Row edges of column l, between source rows k - 1 and k.
         __m128 above = _mm_setzero_ps();
         for (int k = 0; k <= H; ++k) {
-            const __m128 here = k < H ? load(current[k]) : _mm_setzero_ps();
+            const GridPoint p = locate(baseX - k * n, baseY + k * c);
+            const __m128 here = k < H ? _mm_load_ps(current[k].v) : _mm_setzero_ps();
+            if (k < H) {
+                const __m128 w = _mm_sub_ps(_mm_load_ps(previous[k].v), here);
+                if (!isZero(w))
+                    addEdge(cells, columnEdge, p, w);
+            }
             const __m128 w = _mm_sub_ps(here, above);
             above = here;
-            if (isZero(w))
-                continue;
-            addSegment(cells, baseX - k * n, baseY + k * c, hx, hy, invHx, invHy, w);
+            if (!isZero(w))
+                addEdge(cells, rowEdge, p, w);
         }
 
         // The right-hand edges of the last column.
         if (l == W - 1) {
             const double endX = X[0] + W * c, endY = Y[0] + W * n;
             for (int k = 0; k < H; ++k)
-                addSegment(cells, endX - k * n, endY + k * c, vx, vy, invVx, invVy, load(current[k]));
+                addEdge(cells, columnEdge, locate(endX - k * n, endY + k * c), _mm_load_ps(current[k].v));
         }
         std::swap(previous, current);
 
@@ -229,33 +302,34 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
             return false;
     }
 
+    // Coverage this close to 1 is treated as full: the difference to blending
+    // is far below a level, and it keeps the branch predictable.
+    constexpr float kFull = 1.0f - 1.0f / 4096.0f;
     double total = 0.0;
     for (int y = 0; y < dst.height; ++y) {
-        const Channels* row = cells.data.data() + std::size_t(y) * std::size_t(cells.stride);
+        const Channels* row = cells.row(y);
         quint32* out = dst.row(y);
+        const int lo = cells.lo(y), hi = cells.hi(y);
         __m128 sum = _mm_setzero_ps();
-        double rowCoverage = 0.0;
-        for (int x = 0; x < dst.width; ++x) {
-            sum = _mm_add_ps(sum, load(row[x]));
-            alignas(16) float v[4];
-            _mm_store_ps(v, sum);
-            const float cv = v[3];
+        float rowCoverage = 0.0f;
+        for (int x = lo; x < std::min(hi + 1, 0); ++x)
+            sum = _mm_add_ps(sum, _mm_load_ps(row[x].v));
+        const int end = std::min(hi, dst.width - 1);
+        for (int x = std::max(lo, 0); x <= end; ++x) {
+            sum = _mm_add_ps(sum, _mm_load_ps(row[x].v));
+            const __m128 cvs = _mm_shuffle_ps(sum, sum, _MM_SHUFFLE(3, 3, 3, 3));
+            const float cv = _mm_cvtss_f32(cvs);
             rowCoverage += cv;
             if (cv <= 0.0f)
                 continue;
-            const quint32 old = out[x];
-            int b, g, r;
-            if (cv >= 1.0f) {
-                b = clampByte(v[0] / cv);
-                g = clampByte(v[1] / cv);
-                r = clampByte(v[2] / cv);
+            __m128 value;
+            if (cv >= kFull) {
+                value = _mm_div_ps(sum, cvs);
             } else {
-                const float rest = 1.0f - cv;
-                b = clampByte(rest * float(old & 0xff) + v[0]);
-                g = clampByte(rest * float((old >> 8) & 0xff) + v[1]);
-                r = clampByte(rest * float((old >> 16) & 0xff) + v[2]);
+                const __m128 old = colourOf(out[x]);
+                value = _mm_add_ps(_mm_mul_ps(_mm_sub_ps(_mm_set1_ps(1.0f), cvs), old), sum);
             }
-            out[x] = quint32(b) | (quint32(g) << 8) | (quint32(r) << 16) | dst.fillBits;
+            out[x] = packPixel(value) | dst.fillBits;
         }
         total += rowCoverage;
     }
