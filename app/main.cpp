@@ -3,7 +3,6 @@
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "platform/AppFrame.h"
-#include "platform/AppInfo.h"
 #include "platform/Icons.h"
 #include "platform/Seams.h"
 #include "reading_ui/FrmOpen.h"
@@ -14,7 +13,6 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(kestrune::appinfo::title());
     QApplication::setWindowIcon(kestrune::platform::programIcon());
     // Every way out goes through EndApplication; a hand-over that closes one
     // window before the next is shown, or the tutor waiting in the tray, must
