@@ -307,9 +307,10 @@ bool placeCorners(std::vector<double>& X, std::vector<double>& Y, int& Wd, int& 
 
 enum class Result { None, BackgroundOnly, Complete };
 
-// Turns `source` by `angle`; makeDestination(w, h) creates the destination
-// filled with the background and returns a view of it (data null on failure),
-// refill() restores the background after an interrupted quarter turn.
+// Turns `source` by `angle`; makeDestination(w, h, filled) creates the
+// destination, filled with the background when asked (a quarter turn writes
+// every pixel), and returns a view of it (data null on failure); refill()
+// restores the background after an interrupted quarter turn.
 template <class MakeDestination, class Refill>
 Result rotateCore(const fast::SourceView& source, double angle, const ProgressCallback& callback,
                   MakeDestination makeDestination, Refill refill)
@@ -332,13 +333,14 @@ Result rotateCore(const fast::SourceView& source, double angle, const ProgressCa
     int Wd = 0, Hd = 0;
     if (!placeCorners(X, Y, Wd, Hd) || Wd <= 0 || Hd <= 0)
         return Result::None;
-    const fast::DestView destination = makeDestination(Wd, Hd);
+    const int turn = fast::QuarterTurnOf(c, n, source.width, source.height);
+    const bool quarter = turn >= 0 && Wd == fast::QuarterWidth(turn, source.width, source.height)
+        && Hd == fast::QuarterHeight(turn, source.width, source.height);
+    const fast::DestView destination = makeDestination(Wd, Hd, !quarter);
     if (!destination.data)
         return Result::None;
 
-    const int turn = fast::QuarterTurnOf(c, n, source.width, source.height);
-    if (turn >= 0 && Wd == fast::QuarterWidth(turn, source.width, source.height)
-        && Hd == fast::QuarterHeight(turn, source.width, source.height)) {
+    if (quarter) {
         if (fast::RotateQuarter(source, turn, callback, destination))
             return Result::Complete;
         refill();
@@ -464,11 +466,12 @@ QImage RotatePicture(const QImage& source, double angleDegrees, QRgb background,
                                 rgb.width(), rgb.height()};
     const quint32 fill = 0xff000000u | (background & 0x00ffffffu);
     QImage result;
-    auto make = [&](int w, int h) {
+    auto make = [&](int w, int h, bool filled) {
         result = QImage(w, h, QImage::Format_RGB32);
         if (result.isNull())
             return fast::DestView{};
-        result.fill(fill);
+        if (filled)
+            result.fill(fill);
         return fast::DestView{reinterpret_cast<quint32*>(result.bits()), result.bytesPerLine() / 4, w, h,
                               0xff000000u};
     };
@@ -499,7 +502,7 @@ std::optional<Bitmap> RotateBitmap(const Bitmap& source, double angle, const Pro
         return std::nullopt;
     const quint32 fill = PixelFromColor(background);
     Bitmap result;
-    auto make = [&](int w, int h) {
+    auto make = [&](int w, int h, bool) {
         result = Bitmap(w, h, fill);
         return viewOf(result);
     };
