@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include <emmintrin.h>
+#include <immintrin.h>
 
 namespace kestrune::imaging::fast {
 
@@ -282,6 +282,39 @@ template <int lane>
     addPiece<2>(cells.row(p.iy + oy2) + (p.ix + ox2), w, left, right);
 }
 
+// The same with 256-bit vectors: each piece updates its two cells with one
+// fused multiply-add.
+[[gnu::target("avx,fma"), gnu::always_inline]] inline void addEdgeAvx(const Cells& cells, const EdgeFamily& e,
+                                                                      const GridPoint& p, __m256 w2)
+{
+    const float tx = std::min((e.ax - p.fx) * e.invDx, 1.0f);
+    const float ty = std::min((e.ay - p.fy) * e.invDy, 1.0f);
+    const float t1 = std::min(tx, ty);
+    const float t2 = std::max(tx, ty);
+    const bool xFirst = tx < ty;
+    const int ox1 = xFirst ? e.sx : 0;
+    const int oy1 = xFirst ? 0 : e.sy;
+    const int ox2 = tx < 1.0f ? e.sx : 0;
+    const int oy2 = ty < 1.0f ? e.sy : 0;
+
+    const __m128 ta = _mm_set_ps(0.0f, t2, t1, 0.0f);
+    const __m128 tb = _mm_set_ps(0.0f, 1.0f, t2, t1);
+    const __m128 d = _mm_mul_ps(_mm_sub_ps(tb, ta), _mm_set1_ps(-e.dy));
+    const __m128 shift = _mm_set_ps(0.0f, float(ox2), float(ox1), 0.0f);
+    const __m128 f = _mm_sub_ps(_mm_fmadd_ps(_mm_add_ps(ta, tb), _mm_set1_ps(0.5f * e.dx), _mm_set1_ps(p.fx)), shift);
+    const __m128 right = _mm_mul_ps(d, f);
+    const __m128 left = _mm_sub_ps(d, right);
+    // Low half: the share of each piece's own cell, high half: of the next.
+    const __m256 lr = _mm256_insertf128_ps(_mm256_castps128_ps256(left), right, 1);
+
+    float* c0 = (cells.row(p.iy) + p.ix)->v;
+    float* c1 = (cells.row(p.iy + oy1) + (p.ix + ox1))->v;
+    float* c2 = (cells.row(p.iy + oy2) + (p.ix + ox2))->v;
+    _mm256_storeu_ps(c0, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0x00), _mm256_loadu_ps(c0)));
+    _mm256_storeu_ps(c1, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0x55), _mm256_loadu_ps(c1)));
+    _mm256_storeu_ps(c2, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0xaa), _mm256_loadu_ps(c2)));
+}
+
 inline __m128 colourOf(quint32 p)
 {
     const __m128i bytes = _mm_cvtsi32_si128(int(p & 0x00ffffffu));
@@ -306,6 +339,89 @@ inline quint32 packPixel(__m128 v)
     return quint32(_mm_cvtsi128_si32(b)) & 0x00ffffffu;
 }
 
+// Everything one source column adds: the edges between it and the column
+// before, the edges between its rows, and for the last column its right-hand
+// edges. `current` is filled with the column's colours first.
+struct ColumnPass {
+    const SourceView& src;
+    const Cells& cells;
+    const EdgeFamily& rowEdge;
+    const EdgeFamily& columnEdge;
+    double X0, Y0, c, n;
+    Channels* previous;
+    Channels* current;
+};
+
+void sweepColumnSse(const ColumnPass& pass, int l)
+{
+    const int W = pass.src.width, H = pass.src.height;
+    const double c = pass.c, n = pass.n;
+    for (int k = 0; k < H; ++k)
+        _mm_store_ps(pass.current[k].v, colourOf(pass.src.at(l, k)));
+    const double baseX = pass.X0 + l * c, baseY = pass.Y0 + l * n;
+    __m128 above = _mm_setzero_ps();
+    for (int k = 0; k <= H; ++k) {
+        const GridPoint p = locate(baseX - k * n, baseY + k * c);
+        const __m128 here = k < H ? _mm_load_ps(pass.current[k].v) : _mm_setzero_ps();
+        if (k < H) {
+            const __m128 w = _mm_sub_ps(_mm_load_ps(pass.previous[k].v), here);
+            if (!isZero(w))
+                addEdge(pass.cells, pass.columnEdge, p, w);
+        }
+        const __m128 w = _mm_sub_ps(here, above);
+        above = here;
+        if (!isZero(w))
+            addEdge(pass.cells, pass.rowEdge, p, w);
+    }
+    if (l == W - 1) {
+        const double endX = pass.X0 + W * c, endY = pass.Y0 + W * n;
+        for (int k = 0; k < H; ++k)
+            addEdge(pass.cells, pass.columnEdge, locate(endX - k * n, endY + k * c), _mm_load_ps(pass.current[k].v));
+    }
+}
+
+[[gnu::target("avx,fma"), gnu::always_inline]] inline __m256 twice(__m128 w)
+{
+    return _mm256_insertf128_ps(_mm256_castps128_ps256(w), w, 1);
+}
+
+[[gnu::target("avx,fma")]] void sweepColumnAvx(const ColumnPass& pass, int l)
+{
+    const int W = pass.src.width, H = pass.src.height;
+    const double c = pass.c, n = pass.n;
+    for (int k = 0; k < H; ++k)
+        _mm_store_ps(pass.current[k].v, colourOf(pass.src.at(l, k)));
+    const double baseX = pass.X0 + l * c, baseY = pass.Y0 + l * n;
+    __m128 above = _mm_setzero_ps();
+    for (int k = 0; k <= H; ++k) {
+        const GridPoint p = locate(baseX - k * n, baseY + k * c);
+        const __m128 here = k < H ? _mm_load_ps(pass.current[k].v) : _mm_setzero_ps();
+        if (k < H) {
+            const __m128 w = _mm_sub_ps(_mm_load_ps(pass.previous[k].v), here);
+            if (!isZero(w))
+                addEdgeAvx(pass.cells, pass.columnEdge, p, twice(w));
+        }
+        const __m128 w = _mm_sub_ps(here, above);
+        above = here;
+        if (!isZero(w))
+            addEdgeAvx(pass.cells, pass.rowEdge, p, twice(w));
+    }
+    if (l == W - 1) {
+        const double endX = pass.X0 + W * c, endY = pass.Y0 + W * n;
+        for (int k = 0; k < H; ++k)
+            addEdgeAvx(pass.cells, pass.columnEdge, locate(endX - k * n, endY + k * c),
+                       twice(_mm_load_ps(pass.current[k].v)));
+    }
+}
+
+int g_vectorChoice = -1; // -1 by the processor, 0 128-bit only, 1 256-bit where available
+
+bool useAvx()
+{
+    static const bool available = __builtin_cpu_supports("avx") && __builtin_cpu_supports("fma");
+    return available && g_vectorChoice != 0;
+}
+
 } // namespace
 
 bool RotateGeneral(const SourceView& src, double c, double n, const double X[4], const double Y[4],
@@ -325,37 +441,14 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
 
     std::vector<Channels> previous(std::size_t(H), Channels{});
     std::vector<Channels> current(static_cast<std::size_t>(H));
-
+    ColumnPass pass{src, cells, rowEdge, columnEdge, X[0], Y[0], c, n, previous.data(), current.data()};
+    const bool avx = useAvx();
     for (int l = 0; l < W; ++l) {
-        for (int k = 0; k < H; ++k)
-            _mm_store_ps(current[k].v, colourOf(src.at(l, k)));
-
-        // Column edges at j = l, between source columns l - 1 and l, and the
-        // row edges of column l, between source rows k - 1 and k.
-        const double baseX = X[0] + l * c, baseY = Y[0] + l * n;
-        __m128 above = _mm_setzero_ps();
-        for (int k = 0; k <= H; ++k) {
-            const GridPoint p = locate(baseX - k * n, baseY + k * c);
-            const __m128 here = k < H ? _mm_load_ps(current[k].v) : _mm_setzero_ps();
-            if (k < H) {
-                const __m128 w = _mm_sub_ps(_mm_load_ps(previous[k].v), here);
-                if (!isZero(w))
-                    addEdge(cells, columnEdge, p, w);
-            }
-            const __m128 w = _mm_sub_ps(here, above);
-            above = here;
-            if (!isZero(w))
-                addEdge(cells, rowEdge, p, w);
-        }
-
-        // The right-hand edges of the last column.
-        if (l == W - 1) {
-            const double endX = X[0] + W * c, endY = Y[0] + W * n;
-            for (int k = 0; k < H; ++k)
-                addEdge(cells, columnEdge, locate(endX - k * n, endY + k * c), _mm_load_ps(current[k].v));
-        }
-        std::swap(previous, current);
-
+        if (avx)
+            sweepColumnAvx(pass, l);
+        else
+            sweepColumnSse(pass, l);
+        std::swap(pass.previous, pass.current);
         if (callback && callback(double(l + 1) / double(W), l + 1, W) != 0)
             return false;
     }
@@ -395,5 +488,9 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
         *coverageSum = total;
     return true;
 }
+
+void UseWideVectors(bool allowed) { g_vectorChoice = allowed ? 1 : 0; }
+
+bool WideVectorsInUse() { return useAvx(); }
 
 } // namespace kestrune::imaging::fast

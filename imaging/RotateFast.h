@@ -59,4 +59,9 @@ bool RotateQuarter(const SourceView& src, int turn, const ProgressCallback& call
 bool RotateGeneral(const SourceView& src, double c, double n, const double X[4], const double Y[4],
                    const ProgressCallback& callback, const DestView& dst, double* coverageSum = nullptr);
 
+// The general rotation uses 256-bit vectors when the processor has them; tests
+// switch them off to check the 128-bit code too.
+void UseWideVectors(bool allowed);
+bool WideVectorsInUse();
+
 } // namespace kestrune::imaging::fast
