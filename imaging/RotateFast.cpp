@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -138,18 +140,28 @@ struct alignas(16) Channels {
 };
 
 // Per destination cell: blue, green, red and coverage increments; a running
-// sum along the row turns them into the cell's colour sums and coverage. Each
-// row holds only the cells the turned picture can reach in it, with a margin
-// of two cells either side; one extra row above and below catches pieces
-// that rounding puts a hair outside the picture.
+// sum along the row turns them into the cell's colour sums and coverage.
+//
+// The work is arranged (by transposing and mirroring, see RotateGeneral) so
+// that successive source columns move rightwards along every row, by at most
+// 1.5 cells each. Cells left of the next column's reach are final, so each row
+// keeps only a short window of cells: its running sum takes the final cells
+// in order and the window slides on. Rows -1 and height catch pieces that
+// rounding puts a hair outside the picture.
 class Cells {
 public:
-    Cells(int width, int height, const double X[4], const double Y[4]) : m_width(width), m_height(height)
+    static constexpr int kWindow = 32; // cells kept per row
+    static constexpr int kSlide = 16;  // the window moves on by at least this much
+
+    Cells(int width, int height, const double X[4], const double Y[4])
     {
-        m_lo.resize(std::size_t(height) + 2);
-        m_hi.resize(std::size_t(height) + 2);
-        m_index.resize(std::size_t(height) + 2);
-        std::size_t total = 0;
+        const std::size_t rows = std::size_t(height) + 2;
+        m_hi.resize(rows);
+        m_origin.resize(rows);
+        m_done.resize(rows);
+        m_sum.assign(rows, Channels{});
+        m_rows.resize(rows);
+        m_data.assign(rows * kWindow, Channels{});
         for (int y = -1; y <= height; ++y) {
             // The picture's extent across the band of rows y - 1 .. y + 2.
             double lo = 1e300, hi = -1e300;
@@ -178,32 +190,75 @@ public:
                 l = std::clamp(int(std::floor(lo)) - 2, -2, width + 2);
                 h = std::clamp(int(std::ceil(hi)) + 2, -2, width + 2);
             }
-            m_lo[y + 1] = l;
-            m_hi[y + 1] = h;
-            m_index[y + 1] = std::ptrdiff_t(total) - l;
-            total += std::size_t(h - l + 1);
+            const std::size_t r = std::size_t(y + 1);
+            m_hi[r] = h;
+            m_origin[r] = l;
+            m_done[r] = l;
+            place(r);
         }
-        m_data.assign(total, Channels{});
-        m_rows.resize(std::size_t(height) + 2);
-        for (std::size_t r = 0; r < m_rows.size(); ++r)
-            m_rows[r] = m_data.data() + m_index[r];
         m_row = m_rows.data() + 1;
     }
 
-    // Cell x of row y, for -1 <= y <= height and x within the row's reach
-    // (the row pointers may point before the row's first stored cell).
+    // Cell x of row y, for -1 <= y <= height and x within the row's window.
     Channels* row(int y) const { return m_row[y]; }
-    int lo(int y) const { return m_lo[std::size_t(y + 1)]; }
-    int hi(int y) const { return m_hi[std::size_t(y + 1)]; }
+
+    // Takes the cells of row y up to (not including) x into the running sum,
+    // handing each one with its sum to output(x, y, sum).
+    template <class Output>
+    void finish(int y, int x, Output& output)
+    {
+        const std::size_t r = std::size_t(y + 1);
+        x = std::min(x, m_hi[r] + 1);
+        int done = m_done[r];
+        if (done >= x)
+            return;
+        __m128 sum = _mm_load_ps(m_sum[r].v);
+        for (; done < x; ++done) {
+            if (done - m_origin[r] >= kWindow - 2)
+                slide(r, done);
+            sum = _mm_add_ps(sum, _mm_load_ps(m_rows[r][done].v));
+            output(done, y, sum);
+        }
+        _mm_store_ps(m_sum[r].v, sum);
+        m_done[r] = done;
+        if (done - m_origin[r] >= kSlide)
+            slide(r, done);
+    }
+
+    template <class Output>
+    void finishAll(int y, Output& output)
+    {
+        finish(y, std::numeric_limits<int>::max(), output);
+    }
 
 private:
-    int m_width;
-    int m_height;
-    std::vector<int> m_lo, m_hi;
-    std::vector<std::ptrdiff_t> m_index;
-    std::vector<Channels> m_data;
+    void place(std::size_t r)
+    {
+        // row(y) + x addresses cell x: the pointer is offset by the window's origin.
+        const auto base = reinterpret_cast<std::uintptr_t>(m_data.data() + r * kWindow);
+        m_rows[r] = reinterpret_cast<Channels*>(base - std::uintptr_t(std::intptr_t(m_origin[r]) * std::intptr_t(sizeof(Channels))));
+    }
+
+    // Moves the window of row r on so that it starts at `from`.
+    void slide(std::size_t r, int from)
+    {
+        Channels* window = m_data.data() + r * kWindow;
+        const int shift = from - m_origin[r];
+        if (shift <= 0)
+            return;
+        const int keep = kWindow - shift;
+        if (keep > 0)
+            std::memmove(window, window + shift, std::size_t(keep) * sizeof(Channels));
+        std::fill(window + std::max(keep, 0), window + kWindow, Channels{});
+        m_origin[r] = from;
+        place(r);
+    }
+
+    std::vector<int> m_hi, m_origin, m_done;
+    std::vector<Channels> m_sum;
     std::vector<Channels*> m_rows;
     Channels* const* m_row = nullptr;
+    std::vector<Channels> m_data;
 };
 
 // One family of grid edges: all of them run by the same (dx, dy), at most one
@@ -213,12 +268,14 @@ struct EdgeFamily {
     float invDx, invDy; // 1/dx, 1/dy (infinite for 0)
     float ax, ay;       // 1 when the edge runs towards +x (+y), else 0
     int sx, sy;         // the cell step when crossing x (y)
+    float negDy;        // the height a piece adds per unit of t: -dy, or dy in a mirrored frame
 
-    EdgeFamily(double ddx, double ddy)
+    EdgeFamily(double ddx, double ddy, double orientation)
         : dx(float(ddx)), dy(float(ddy)),
           invDx(ddx == 0 ? std::numeric_limits<float>::infinity() : float(1.0 / ddx)),
           invDy(ddy == 0 ? std::numeric_limits<float>::infinity() : float(1.0 / ddy)),
-          ax(ddx >= 0 ? 1.0f : 0.0f), ay(ddy >= 0 ? 1.0f : 0.0f), sx(ddx >= 0 ? 1 : -1), sy(ddy >= 0 ? 1 : -1)
+          ax(ddx >= 0 ? 1.0f : 0.0f), ay(ddy >= 0 ? 1.0f : 0.0f), sx(ddx >= 0 ? 1 : -1), sy(ddy >= 0 ? 1 : -1),
+          negDy(float(-ddy * orientation))
     {
     }
 };
@@ -270,7 +327,7 @@ template <int lane>
     // Lanes 0, 1, 2: the pieces [0, t1], [t1, t2], [t2, 1].
     const __m128 ta = _mm_set_ps(0.0f, t2, t1, 0.0f);
     const __m128 tb = _mm_set_ps(0.0f, 1.0f, t2, t1);
-    const __m128 d = _mm_mul_ps(_mm_sub_ps(tb, ta), _mm_set1_ps(-e.dy));
+    const __m128 d = _mm_mul_ps(_mm_sub_ps(tb, ta), _mm_set1_ps(e.negDy));
     const __m128 shift = _mm_set_ps(0.0f, float(ox2), float(ox1), 0.0f);
     const __m128 f = _mm_sub_ps(_mm_add_ps(_mm_set1_ps(p.fx), _mm_mul_ps(_mm_add_ps(ta, tb), _mm_set1_ps(0.5f * e.dx))),
                                 shift);
@@ -299,7 +356,7 @@ template <int lane>
 
     const __m128 ta = _mm_set_ps(0.0f, t2, t1, 0.0f);
     const __m128 tb = _mm_set_ps(0.0f, 1.0f, t2, t1);
-    const __m128 d = _mm_mul_ps(_mm_sub_ps(tb, ta), _mm_set1_ps(-e.dy));
+    const __m128 d = _mm_mul_ps(_mm_sub_ps(tb, ta), _mm_set1_ps(e.negDy));
     const __m128 shift = _mm_set_ps(0.0f, float(ox2), float(ox1), 0.0f);
     const __m128 f = _mm_sub_ps(_mm_fmadd_ps(_mm_add_ps(ta, tb), _mm_set1_ps(0.5f * e.dx), _mm_set1_ps(p.fx)), shift);
     const __m128 right = _mm_mul_ps(d, f);
@@ -347,7 +404,9 @@ struct ColumnPass {
     const Cells& cells;
     const EdgeFamily& rowEdge;
     const EdgeFamily& columnEdge;
-    double X0, Y0, c, n;
+    double X0, Y0;   // where source corner (0, 0) lands
+    double ux, uy;   // the step from source column j to j + 1
+    double vx, vy;   // the step from source row k to k + 1
     Channels* previous;
     Channels* current;
 };
@@ -355,13 +414,12 @@ struct ColumnPass {
 void sweepColumnSse(const ColumnPass& pass, int l)
 {
     const int W = pass.src.width, H = pass.src.height;
-    const double c = pass.c, n = pass.n;
     for (int k = 0; k < H; ++k)
         _mm_store_ps(pass.current[k].v, colourOf(pass.src.at(l, k)));
-    const double baseX = pass.X0 + l * c, baseY = pass.Y0 + l * n;
+    const double baseX = pass.X0 + l * pass.ux, baseY = pass.Y0 + l * pass.uy;
     __m128 above = _mm_setzero_ps();
     for (int k = 0; k <= H; ++k) {
-        const GridPoint p = locate(baseX - k * n, baseY + k * c);
+        const GridPoint p = locate(baseX + k * pass.vx, baseY + k * pass.vy);
         const __m128 here = k < H ? _mm_load_ps(pass.current[k].v) : _mm_setzero_ps();
         if (k < H) {
             const __m128 w = _mm_sub_ps(_mm_load_ps(pass.previous[k].v), here);
@@ -374,9 +432,9 @@ void sweepColumnSse(const ColumnPass& pass, int l)
             addEdge(pass.cells, pass.rowEdge, p, w);
     }
     if (l == W - 1) {
-        const double endX = pass.X0 + W * c, endY = pass.Y0 + W * n;
+        const double endX = pass.X0 + W * pass.ux, endY = pass.Y0 + W * pass.uy;
         for (int k = 0; k < H; ++k)
-            addEdge(pass.cells, pass.columnEdge, locate(endX - k * n, endY + k * c), _mm_load_ps(pass.current[k].v));
+            addEdge(pass.cells, pass.columnEdge, locate(endX + k * pass.vx, endY + k * pass.vy), _mm_load_ps(pass.current[k].v));
     }
 }
 
@@ -388,13 +446,12 @@ void sweepColumnSse(const ColumnPass& pass, int l)
 [[gnu::target("avx,fma")]] void sweepColumnAvx(const ColumnPass& pass, int l)
 {
     const int W = pass.src.width, H = pass.src.height;
-    const double c = pass.c, n = pass.n;
     for (int k = 0; k < H; ++k)
         _mm_store_ps(pass.current[k].v, colourOf(pass.src.at(l, k)));
-    const double baseX = pass.X0 + l * c, baseY = pass.Y0 + l * n;
+    const double baseX = pass.X0 + l * pass.ux, baseY = pass.Y0 + l * pass.uy;
     __m128 above = _mm_setzero_ps();
     for (int k = 0; k <= H; ++k) {
-        const GridPoint p = locate(baseX - k * n, baseY + k * c);
+        const GridPoint p = locate(baseX + k * pass.vx, baseY + k * pass.vy);
         const __m128 here = k < H ? _mm_load_ps(pass.current[k].v) : _mm_setzero_ps();
         if (k < H) {
             const __m128 w = _mm_sub_ps(_mm_load_ps(pass.previous[k].v), here);
@@ -407,9 +464,9 @@ void sweepColumnSse(const ColumnPass& pass, int l)
             addEdgeAvx(pass.cells, pass.rowEdge, p, twice(w));
     }
     if (l == W - 1) {
-        const double endX = pass.X0 + W * c, endY = pass.Y0 + W * n;
+        const double endX = pass.X0 + W * pass.ux, endY = pass.Y0 + W * pass.uy;
         for (int k = 0; k < H; ++k)
-            addEdgeAvx(pass.cells, pass.columnEdge, locate(endX - k * n, endY + k * c),
+            addEdgeAvx(pass.cells, pass.columnEdge, locate(endX + k * pass.vx, endY + k * pass.vy),
                        twice(_mm_load_ps(pass.current[k].v)));
     }
 }
@@ -432,57 +489,111 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     if (W <= 0 || H <= 0 || dst.width <= 0 || dst.height <= 0)
         return false;
 
-    Cells cells(dst.width, dst.height, X, Y);
+    // Source corner (j, k) lands at corner 0 + j·u + k·v with u = (c, n) and
+    // v = (-n, c). The work is done in a frame where the column step v runs
+    // mostly down the rows and successive columns move rightwards: rows and
+    // columns are swapped when v runs mostly across, and the frame is
+    // mirrored left to right when the columns would move leftwards. Each
+    // reflection reverses the orientation, which flips the sign of the areas.
+    double ux = c, uy = n, vx = -n, vy = c;
+    double px[4], py[4];
+    for (int k = 0; k < 4; ++k) {
+        px[k] = X[k];
+        py[k] = Y[k];
+    }
+    int Wt = dst.width, Ht = dst.height;
+    const bool swapped = std::abs(vy) < std::abs(vx);
+    if (swapped) {
+        std::swap(ux, uy);
+        std::swap(vx, vy);
+        for (int k = 0; k < 4; ++k)
+            std::swap(px[k], py[k]);
+        std::swap(Wt, Ht);
+    }
+    double det = ux * vy - uy * vx;
+    const bool mirrored = det / vy < 0;
+    if (mirrored) {
+        ux = -ux;
+        vx = -vx;
+        for (int k = 0; k < 4; ++k)
+            px[k] = Wt - px[k];
+        det = -det;
+    }
+    const double orientation = det > 0 ? 1.0 : -1.0;
 
-    // Source corner (j, k) lands at (X0 + j·c - k·n, Y0 + j·n + k·c). Grid
-    // edges along a row run by (c, n), along a column by (-n, c).
-    const EdgeFamily rowEdge(c, n);
-    const EdgeFamily columnEdge(-n, c);
+    Cells cells(Wt, Ht, px, py);
+    const EdgeFamily rowEdge(ux, uy, orientation);
+    const EdgeFamily columnEdge(vx, vy, orientation);
+
+    // Every finished cell inside the destination becomes a pixel. Coverage this
+    // close to 1 is treated as full: the difference to blending is far below a
+    // level, and it keeps the branch predictable.
+    constexpr float kFull = 1.0f - 1.0f / 4096.0f;
+    double total = 0.0;
+    auto output = [&](int x, int y, __m128 sum) {
+        if (x < 0 || x >= Wt || y < 0 || y >= Ht)
+            return;
+        const __m128 cvs = _mm_shuffle_ps(sum, sum, _MM_SHUFFLE(3, 3, 3, 3));
+        const float cv = _mm_cvtss_f32(cvs);
+        total += cv;
+        if (cv <= 0.0f)
+            return;
+        if (mirrored)
+            x = Wt - 1 - x;
+        quint32& out = swapped ? dst.row(x)[y] : dst.row(y)[x];
+        __m128 value;
+        if (cv >= kFull) {
+            value = _mm_div_ps(sum, cvs);
+        } else {
+            const __m128 old = colourOf(out);
+            value = _mm_add_ps(_mm_mul_ps(_mm_sub_ps(_mm_set1_ps(1.0f), cvs), old), sum);
+        }
+        out = packPixel(value) | dst.fillBits;
+    };
+
+    // The rows a source column's strip can add to: its extent, one row either side.
+    auto rowsOf = [&](int l, int& first, int& last) {
+        const double y0 = py[0] + l * uy, y1 = y0 + uy;
+        const double lo = std::min({y0, y1, y0 + H * vy, y1 + H * vy});
+        const double hi = std::max({y0, y1, y0 + H * vy, y1 + H * vy});
+        first = std::max(-1, int(std::floor(lo)) - 1);
+        last = std::min(Ht, int(std::floor(hi)) + 1);
+    };
 
     std::vector<Channels> previous(std::size_t(H), Channels{});
     std::vector<Channels> current(static_cast<std::size_t>(H));
-    ColumnPass pass{src, cells, rowEdge, columnEdge, X[0], Y[0], c, n, previous.data(), current.data()};
+    ColumnPass pass{src, cells, rowEdge, columnEdge, px[0], py[0], ux, uy, vx, vy, previous.data(), current.data()};
     const bool avx = useAvx();
+    const double slope = vx / vy;
+    int first = 0, last = 0;
+    rowsOf(0, first, last);
     for (int l = 0; l < W; ++l) {
         if (avx)
             sweepColumnAvx(pass, l);
         else
             sweepColumnSse(pass, l);
         std::swap(pass.previous, pass.current);
+
+        // Rows the next column still reaches are final up to the left of its
+        // left-hand line (two cells of margin); rows it leaves are complete.
+        int nextFirst = Ht + 1, nextLast = -2;
+        if (l + 1 < W)
+            rowsOf(l + 1, nextFirst, nextLast);
+        const double lineX = px[0] + (l + 1) * ux, lineY = py[0] + (l + 1) * uy;
+        for (int y = first; y <= last; ++y) {
+            if (y < nextFirst || y > nextLast) {
+                cells.finishAll(y, output);
+                continue;
+            }
+            const double xa = lineX + (y - 0.5 - lineY) * slope;
+            const double xb = lineX + (y + 1.5 - lineY) * slope;
+            cells.finish(y, int(std::floor(std::min(xa, xb))) - 2, output);
+        }
+        first = nextFirst;
+        last = nextLast;
+
         if (callback && callback(double(l + 1) / double(W), l + 1, W) != 0)
             return false;
-    }
-
-    // Coverage this close to 1 is treated as full: the difference to blending
-    // is far below a level, and it keeps the branch predictable.
-    constexpr float kFull = 1.0f - 1.0f / 4096.0f;
-    double total = 0.0;
-    for (int y = 0; y < dst.height; ++y) {
-        const Channels* row = cells.row(y);
-        quint32* out = dst.row(y);
-        const int lo = cells.lo(y), hi = cells.hi(y);
-        __m128 sum = _mm_setzero_ps();
-        float rowCoverage = 0.0f;
-        for (int x = lo; x < std::min(hi + 1, 0); ++x)
-            sum = _mm_add_ps(sum, _mm_load_ps(row[x].v));
-        const int end = std::min(hi, dst.width - 1);
-        for (int x = std::max(lo, 0); x <= end; ++x) {
-            sum = _mm_add_ps(sum, _mm_load_ps(row[x].v));
-            const __m128 cvs = _mm_shuffle_ps(sum, sum, _MM_SHUFFLE(3, 3, 3, 3));
-            const float cv = _mm_cvtss_f32(cvs);
-            rowCoverage += cv;
-            if (cv <= 0.0f)
-                continue;
-            __m128 value;
-            if (cv >= kFull) {
-                value = _mm_div_ps(sum, cvs);
-            } else {
-                const __m128 old = colourOf(out[x]);
-                value = _mm_add_ps(_mm_mul_ps(_mm_sub_ps(_mm_set1_ps(1.0f), cvs), old), sum);
-            }
-            out[x] = packPixel(value) | dst.fillBits;
-        }
-        total += rowCoverage;
     }
     if (coverageSum)
         *coverageSum = total;
