@@ -150,7 +150,7 @@ struct alignas(16) Channels {
 // rounding puts a hair outside the picture.
 class Cells {
 public:
-    static constexpr int kWindow = 32; // cells kept per row
+    static constexpr int kWindow = 48; // cells kept per row
     static constexpr int kSlide = 16;  // the window moves on by at least this much
 
     Cells(int width, int height, const double X[4], const double Y[4])
@@ -205,7 +205,7 @@ public:
     // Takes the cells of row y up to (not including) x into the running sum,
     // handing each one with its sum to output(x, y, sum).
     template <class Output>
-    void finish(int y, int x, Output& output)
+    [[gnu::always_inline]] void finish(int y, int x, Output& output)
     {
         const std::size_t r = std::size_t(y + 1);
         x = std::min(x, m_hi[r] + 1);
@@ -339,34 +339,59 @@ template <int lane>
     addPiece<2>(cells.row(p.iy + oy2) + (p.ix + ox2), w, left, right);
 }
 
-// The same with 256-bit vectors: each piece updates its two cells with one
-// fused multiply-add.
-[[gnu::target("avx,fma"), gnu::always_inline]] inline void addEdgeAvx(const Cells& cells, const EdgeFamily& e,
-                                                                      const GridPoint& p, __m256 w2)
-{
-    const float tx = std::min((e.ax - p.fx) * e.invDx, 1.0f);
-    const float ty = std::min((e.ay - p.fy) * e.invDy, 1.0f);
-    const float t1 = std::min(tx, ty);
-    const float t2 = std::max(tx, ty);
-    const bool xFirst = tx < ty;
-    const int ox1 = xFirst ? e.sx : 0;
-    const int oy1 = xFirst ? 0 : e.sy;
-    const int ox2 = tx < 1.0f ? e.sx : 0;
-    const int oy2 = ty < 1.0f ? e.sy : 0;
+// For the 256-bit code: an edge family's constants as vectors, and for each
+// outcome of the three comparisons (x crossed first, x crossed, y crossed) the
+// cells of the second and third piece, so that no branch depends on the data.
+struct alignas(16) EdgeTable {
+    __m128 a, inv, halfDx, negDy;
+    struct alignas(16) Entry {
+        __m128 shift; // lanes 1 and 2: the x step of pieces 1 and 2
+        int dRow1, dCol1, dRow2, dCol2;
+    } entry[8];
 
-    const __m128 ta = _mm_set_ps(0.0f, t2, t1, 0.0f);
-    const __m128 tb = _mm_set_ps(0.0f, 1.0f, t2, t1);
-    const __m128 d = _mm_mul_ps(_mm_sub_ps(tb, ta), _mm_set1_ps(e.negDy));
-    const __m128 shift = _mm_set_ps(0.0f, float(ox2), float(ox1), 0.0f);
-    const __m128 f = _mm_sub_ps(_mm_fmadd_ps(_mm_add_ps(ta, tb), _mm_set1_ps(0.5f * e.dx), _mm_set1_ps(p.fx)), shift);
+    explicit EdgeTable(const EdgeFamily& e)
+    {
+        a = _mm_set_ps(0.0f, 0.0f, e.ay, e.ax);
+        inv = _mm_set_ps(0.0f, 0.0f, e.invDy, e.invDx);
+        halfDx = _mm_set1_ps(0.5f * e.dx);
+        negDy = _mm_set1_ps(e.negDy);
+        for (int bits = 0; bits < 8; ++bits) {
+            const bool xFirst = bits & 1, xCrossed = bits & 2, yCrossed = bits & 4;
+            Entry& en = entry[bits];
+            en.dCol1 = xFirst ? e.sx : 0;
+            en.dRow1 = xFirst ? 0 : e.sy;
+            en.dCol2 = xCrossed ? e.sx : 0;
+            en.dRow2 = yCrossed ? e.sy : 0;
+            en.shift = _mm_set_ps(0.0f, float(en.dCol2), float(en.dCol1), 0.0f);
+        }
+    }
+};
+
+// The same as addEdge with 256-bit vectors: each piece updates its two cells
+// with one fused multiply-add. fxy holds (fx, fy, 0, 0).
+[[gnu::target("avx,fma"), gnu::always_inline]] inline void addEdgeAvx(const Cells& cells, const EdgeTable& e, int ix,
+                                                                      int iy, __m128 fxy, __m256 w2)
+{
+    const __m128 one = _mm_set1_ps(1.0f);
+    const __m128 t = _mm_min_ps(_mm_mul_ps(_mm_sub_ps(e.a, fxy), e.inv), one); // (tx, ty, 0, 0)
+    const __m128 ts = _mm_shuffle_ps(t, t, _MM_SHUFFLE(0, 0, 0, 1));          // (ty, tx, ..)
+    const int bits = (_mm_movemask_ps(_mm_cmplt_ps(t, ts)) & 1) | ((_mm_movemask_ps(_mm_cmplt_ps(t, one)) & 3) << 1);
+    const __m128 lohi = _mm_unpacklo_ps(_mm_min_ps(t, ts), _mm_max_ps(t, ts)); // (t1, t2, t1, t2)
+    // ta = (0, t1, t2, 1), tb = (t1, t2, 1, 1): the pieces in lanes 0, 1, 2.
+    const __m128 ta = _mm_blend_ps(_mm_shuffle_ps(lohi, lohi, _MM_SHUFFLE(0, 1, 0, 0)), _mm_set_ps(1, 0, 0, 0), 0x9);
+    const __m128 tb = _mm_shuffle_ps(ta, ta, _MM_SHUFFLE(3, 3, 2, 1));
+    const EdgeTable::Entry& en = e.entry[bits];
+    const __m128 d = _mm_mul_ps(_mm_sub_ps(tb, ta), e.negDy);
+    const __m128 fx = _mm_shuffle_ps(fxy, fxy, _MM_SHUFFLE(0, 0, 0, 0));
+    const __m128 f = _mm_sub_ps(_mm_fmadd_ps(_mm_add_ps(ta, tb), e.halfDx, fx), en.shift);
     const __m128 right = _mm_mul_ps(d, f);
     const __m128 left = _mm_sub_ps(d, right);
     // Low half: the share of each piece's own cell, high half: of the next.
     const __m256 lr = _mm256_insertf128_ps(_mm256_castps128_ps256(left), right, 1);
 
-    float* c0 = (cells.row(p.iy) + p.ix)->v;
-    float* c1 = (cells.row(p.iy + oy1) + (p.ix + ox1))->v;
-    float* c2 = (cells.row(p.iy + oy2) + (p.ix + ox2))->v;
+    float* c0 = (cells.row(iy) + ix)->v;
+    float* c1 = (cells.row(iy + en.dRow1) + (ix + en.dCol1))->v;
+    float* c2 = (cells.row(iy + en.dRow2) + (ix + en.dCol2))->v;
     _mm256_storeu_ps(c0, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0x00), _mm256_loadu_ps(c0)));
     _mm256_storeu_ps(c1, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0x55), _mm256_loadu_ps(c1)));
     _mm256_storeu_ps(c2, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0xaa), _mm256_loadu_ps(c2)));
@@ -443,31 +468,49 @@ void sweepColumnSse(const ColumnPass& pass, int l)
     return _mm256_insertf128_ps(_mm256_castps128_ps256(w), w, 1);
 }
 
-[[gnu::target("avx,fma")]] void sweepColumnAvx(const ColumnPass& pass, int l)
+// Grid point (x, y) + k·step: its cell, and its position in the cell as
+// (fx, fy, 0, 0). Both coordinates at once; they are never below -1, so
+// truncation after an offset is the floor.
+[[gnu::target("avx,fma"), gnu::always_inline]] inline __m128 gridPointAvx(double x, double y, int k, __m128d step,
+                                                                          int& ix, int& iy)
+{
+    const __m128d pos = _mm_add_pd(_mm_set_pd(y, x), _mm_mul_pd(_mm_set1_pd(double(k)), step));
+    const __m128i cell = _mm_sub_epi32(_mm_cvttpd_epi32(_mm_add_pd(pos, _mm_set1_pd(8.0))), _mm_set1_epi32(8));
+    ix = _mm_cvtsi128_si32(cell);
+    iy = _mm_extract_epi32(cell, 1);
+    return _mm_cvtpd_ps(_mm_sub_pd(pos, _mm_cvtepi32_pd(cell)));
+}
+
+[[gnu::target("avx,fma")]] void sweepColumnAvx(const ColumnPass& pass, const EdgeTable& rowTable,
+                                                const EdgeTable& columnTable, int l)
 {
     const int W = pass.src.width, H = pass.src.height;
     for (int k = 0; k < H; ++k)
         _mm_store_ps(pass.current[k].v, colourOf(pass.src.at(l, k)));
+    const __m128d step = _mm_set_pd(pass.vy, pass.vx);
     const double baseX = pass.X0 + l * pass.ux, baseY = pass.Y0 + l * pass.uy;
     __m128 above = _mm_setzero_ps();
     for (int k = 0; k <= H; ++k) {
-        const GridPoint p = locate(baseX + k * pass.vx, baseY + k * pass.vy);
+        int ix, iy;
+        const __m128 fxy = gridPointAvx(baseX, baseY, k, step, ix, iy);
         const __m128 here = k < H ? _mm_load_ps(pass.current[k].v) : _mm_setzero_ps();
         if (k < H) {
             const __m128 w = _mm_sub_ps(_mm_load_ps(pass.previous[k].v), here);
             if (!isZero(w))
-                addEdgeAvx(pass.cells, pass.columnEdge, p, twice(w));
+                addEdgeAvx(pass.cells, columnTable, ix, iy, fxy, twice(w));
         }
         const __m128 w = _mm_sub_ps(here, above);
         above = here;
         if (!isZero(w))
-            addEdgeAvx(pass.cells, pass.rowEdge, p, twice(w));
+            addEdgeAvx(pass.cells, rowTable, ix, iy, fxy, twice(w));
     }
     if (l == W - 1) {
         const double endX = pass.X0 + W * pass.ux, endY = pass.Y0 + W * pass.uy;
-        for (int k = 0; k < H; ++k)
-            addEdgeAvx(pass.cells, pass.columnEdge, locate(endX + k * pass.vx, endY + k * pass.vy),
-                       twice(_mm_load_ps(pass.current[k].v)));
+        for (int k = 0; k < H; ++k) {
+            int ix, iy;
+            const __m128 fxy = gridPointAvx(endX, endY, k, step, ix, iy);
+            addEdgeAvx(pass.cells, columnTable, ix, iy, fxy, twice(_mm_load_ps(pass.current[k].v)));
+        }
     }
 }
 
@@ -564,23 +607,38 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     std::vector<Channels> current(static_cast<std::size_t>(H));
     ColumnPass pass{src, cells, rowEdge, columnEdge, px[0], py[0], ux, uy, vx, vy, previous.data(), current.data()};
     const bool avx = useAvx();
+    const EdgeTable rowTable(rowEdge), columnTable(columnEdge);
     const double slope = vx / vy;
-    int first = 0, last = 0;
-    rowsOf(0, first, last);
+    // Rows are finished every kFinishEvery columns: the rows of all columns
+    // since the last time, each up to the reach of the next column.
+    constexpr int kFinishEvery = 4;
+    int pendingFirst = Ht + 1, pendingLast = -2;
     for (int l = 0; l < W; ++l) {
+        {
+            int f, t;
+            rowsOf(l, f, t);
+            pendingFirst = std::min(pendingFirst, f);
+            pendingLast = std::max(pendingLast, t);
+        }
         if (avx)
-            sweepColumnAvx(pass, l);
+            sweepColumnAvx(pass, rowTable, columnTable, l);
         else
             sweepColumnSse(pass, l);
         std::swap(pass.previous, pass.current);
 
-        // Rows the next column still reaches are final up to the left of its
-        // left-hand line (two cells of margin); rows it leaves are complete.
+        // Every few columns: rows the next column still reaches are final up
+        // to the left of its left-hand line (two cells of margin); rows it
+        // leaves are complete.
+        if ((l + 1) % kFinishEvery != 0 && l + 1 < W) {
+            if (callback && callback(double(l + 1) / double(W), l + 1, W) != 0)
+                return false;
+            continue;
+        }
         int nextFirst = Ht + 1, nextLast = -2;
         if (l + 1 < W)
             rowsOf(l + 1, nextFirst, nextLast);
         const double lineX = px[0] + (l + 1) * ux, lineY = py[0] + (l + 1) * uy;
-        for (int y = first; y <= last; ++y) {
+        for (int y = pendingFirst; y <= pendingLast; ++y) {
             if (y < nextFirst || y > nextLast) {
                 cells.finishAll(y, output);
                 continue;
@@ -589,8 +647,8 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
             const double xb = lineX + (y + 1.5 - lineY) * slope;
             cells.finish(y, int(std::floor(std::min(xa, xb))) - 2, output);
         }
-        first = nextFirst;
-        last = nextLast;
+        pendingFirst = nextFirst;
+        pendingLast = nextLast;
 
         if (callback && callback(double(l + 1) / double(W), l + 1, W) != 0)
             return false;
