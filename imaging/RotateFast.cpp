@@ -202,8 +202,9 @@ public:
     // Cell x of row y, for -1 <= y <= height and x within the row's window.
     Channels* row(int y) const { return m_row[y]; }
 
-    // Takes the cells of row y up to (not including) x into the running sum,
-    // handing each one with its sum to output(x, y, sum).
+    // Takes the cells of row y up to (not including) x into the running sum;
+    // output.row(y) tells where the row's pixels go, output.pixel(at, sum)
+    // writes one.
     template <class Output>
     [[gnu::always_inline]] void finish(int y, int x, Output& output)
     {
@@ -213,11 +214,17 @@ public:
         if (done >= x)
             return;
         __m128 sum = _mm_load_ps(m_sum[r].v);
-        for (; done < x; ++done) {
+        const auto out = output.row(y);
+        while (done < x) {
             if (done - m_origin[r] >= kWindow - 2)
                 slide(r, done);
-            sum = _mm_add_ps(sum, _mm_load_ps(m_rows[r][done].v));
-            output(done, y, sum);
+            const int end = std::min(x, m_origin[r] + kWindow - 2);
+            const Channels* cells = m_rows[r];
+            for (; done < end; ++done) {
+                sum = _mm_add_ps(sum, _mm_load_ps(cells[done].v));
+                if (unsigned(done) < unsigned(out.width))
+                    output.pixel(out.base + done * out.step, sum);
+            }
         }
         _mm_store_ps(m_sum[r].v, sum);
         m_done[r] = done;
@@ -514,6 +521,55 @@ void sweepColumnSse(const ColumnPass& pass, int l)
     }
 }
 
+// Where the finished cells of the working frame go in the destination. Coverage
+// this close to 1 is treated as full: the difference to blending is far below
+// a level, and it keeps the branch predictable.
+struct PixelOut {
+    const DestView& dst;
+    bool swapped, mirrored;
+    int Wt, Ht;
+    bool wantTotal;
+    double total = 0.0;
+
+    struct Row {
+        quint32* base;
+        qsizetype step;
+        int width; // 0 for rows outside the destination
+    };
+
+    Row row(int y) const
+    {
+        if (y < 0 || y >= Ht)
+            return {dst.data, 0, 0};
+        if (!swapped) {
+            quint32* b = dst.row(y);
+            return mirrored ? Row{b + (Wt - 1), -1, Wt} : Row{b, 1, Wt};
+        }
+        quint32* b = dst.data + y;
+        const qsizetype s = dst.stride;
+        return mirrored ? Row{b + (Wt - 1) * s, -s, Wt} : Row{b, s, Wt};
+    }
+
+    [[gnu::always_inline]] void pixel(quint32* out, __m128 sum)
+    {
+        constexpr float kFull = 1.0f - 1.0f / 4096.0f;
+        const __m128 cvs = _mm_shuffle_ps(sum, sum, _MM_SHUFFLE(3, 3, 3, 3));
+        const float cv = _mm_cvtss_f32(cvs);
+        if (wantTotal)
+            total += cv;
+        if (cv <= 0.0f)
+            return;
+        __m128 value;
+        if (cv >= kFull) {
+            value = _mm_div_ps(sum, cvs);
+        } else {
+            const __m128 old = colourOf(*out);
+            value = _mm_add_ps(_mm_mul_ps(_mm_sub_ps(_mm_set1_ps(1.0f), cvs), old), sum);
+        }
+        *out = packPixel(value) | dst.fillBits;
+    }
+};
+
 int g_vectorChoice = -1; // -1 by the processor, 0 128-bit only, 1 256-bit where available
 
 bool useAvx()
@@ -568,31 +624,9 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     const EdgeFamily rowEdge(ux, uy, orientation);
     const EdgeFamily columnEdge(vx, vy, orientation);
 
-    // Every finished cell inside the destination becomes a pixel. Coverage this
-    // close to 1 is treated as full: the difference to blending is far below a
-    // level, and it keeps the branch predictable.
-    constexpr float kFull = 1.0f - 1.0f / 4096.0f;
-    double total = 0.0;
-    auto output = [&](int x, int y, __m128 sum) {
-        if (x < 0 || x >= Wt || y < 0 || y >= Ht)
-            return;
-        const __m128 cvs = _mm_shuffle_ps(sum, sum, _MM_SHUFFLE(3, 3, 3, 3));
-        const float cv = _mm_cvtss_f32(cvs);
-        total += cv;
-        if (cv <= 0.0f)
-            return;
-        if (mirrored)
-            x = Wt - 1 - x;
-        quint32& out = swapped ? dst.row(x)[y] : dst.row(y)[x];
-        __m128 value;
-        if (cv >= kFull) {
-            value = _mm_div_ps(sum, cvs);
-        } else {
-            const __m128 old = colourOf(out);
-            value = _mm_add_ps(_mm_mul_ps(_mm_sub_ps(_mm_set1_ps(1.0f), cvs), old), sum);
-        }
-        out = packPixel(value) | dst.fillBits;
-    };
+    // Every finished cell inside the destination becomes a pixel, written
+    // back through the frame's transposing and mirroring.
+    PixelOut output{dst, swapped, mirrored, Wt, Ht, coverageSum != nullptr};
 
     // The rows a source column's strip can add to: its extent, one row either side.
     auto rowsOf = [&](int l, int& first, int& last) {
@@ -654,7 +688,7 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
             return false;
     }
     if (coverageSum)
-        *coverageSum = total;
+        *coverageSum = output.total;
     return true;
 }
 
