@@ -201,6 +201,7 @@ public:
 
     // Cell x of row y, for -1 <= y <= height and x within the row's window.
     Channels* row(int y) const { return m_row[y]; }
+    Channels* const* rows() const { return m_row; }
 
     // Takes the cells of row y up to (not including) x into the running sum;
     // output.row(y) tells where the row's pixels go, output.pixel(at, sum)
@@ -353,7 +354,7 @@ struct alignas(16) EdgeTable {
     __m128 a, inv, halfDx, negDy;
     struct alignas(16) Entry {
         __m128 shift; // lanes 1 and 2: the x step of pieces 1 and 2
-        int dRow1, dCol1, dRow2, dCol2;
+        std::ptrdiff_t dRow1, dCol1, dRow2, dCol2;
     } entry[8];
 
     explicit EdgeTable(const EdgeFamily& e)
@@ -376,8 +377,9 @@ struct alignas(16) EdgeTable {
 
 // The same as addEdge with 256-bit vectors: each piece updates its two cells
 // with one fused multiply-add. fxy holds (fx, fy, 0, 0).
-[[gnu::target("avx,fma"), gnu::always_inline]] inline void addEdgeAvx(const Cells& cells, const EdgeTable& e, int ix,
-                                                                      int iy, __m128 fxy, __m256 w2)
+[[gnu::target("avx,fma"), gnu::always_inline]] inline void addEdgeAvx(Channels* const* rows, const EdgeTable& e,
+                                                                      std::ptrdiff_t ix, std::ptrdiff_t iy, __m128 fxy,
+                                                                      __m256 w2)
 {
     const __m128 one = _mm_set1_ps(1.0f);
     const __m128 t = _mm_min_ps(_mm_mul_ps(_mm_sub_ps(e.a, fxy), e.inv), one); // (tx, ty, 0, 0)
@@ -396,9 +398,9 @@ struct alignas(16) EdgeTable {
     // Low half: the share of each piece's own cell, high half: of the next.
     const __m256 lr = _mm256_insertf128_ps(_mm256_castps128_ps256(left), right, 1);
 
-    float* c0 = (cells.row(iy) + ix)->v;
-    float* c1 = (cells.row(iy + en.dRow1) + (ix + en.dCol1))->v;
-    float* c2 = (cells.row(iy + en.dRow2) + (ix + en.dCol2))->v;
+    float* c0 = (rows[iy] + ix)->v;
+    float* c1 = (rows[iy + en.dRow1] + (ix + en.dCol1))->v;
+    float* c2 = (rows[iy + en.dRow2] + (ix + en.dCol2))->v;
     _mm256_storeu_ps(c0, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0x00), _mm256_loadu_ps(c0)));
     _mm256_storeu_ps(c1, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0x55), _mm256_loadu_ps(c1)));
     _mm256_storeu_ps(c2, _mm256_fmadd_ps(w2, _mm256_permute_ps(lr, 0xaa), _mm256_loadu_ps(c2)));
@@ -492,31 +494,36 @@ void sweepColumnSse(const ColumnPass& pass, int l)
                                                 const EdgeTable& columnTable, int l)
 {
     const int W = pass.src.width, H = pass.src.height;
+    // Locals, so that the stores into the cells do not make the compiler
+    // reload them.
+    Channels* const* const rows = pass.cells.rows();
+    const Channels* const previous = pass.previous;
+    Channels* const current = pass.current;
     for (int k = 0; k < H; ++k)
-        _mm_store_ps(pass.current[k].v, colourOf(pass.src.at(l, k)));
+        _mm_store_ps(current[k].v, colourOf(pass.src.at(l, k)));
     const __m128d step = _mm_set_pd(pass.vy, pass.vx);
     const double baseX = pass.X0 + l * pass.ux, baseY = pass.Y0 + l * pass.uy;
     __m128 above = _mm_setzero_ps();
     for (int k = 0; k <= H; ++k) {
         int ix, iy;
         const __m128 fxy = gridPointAvx(baseX, baseY, k, step, ix, iy);
-        const __m128 here = k < H ? _mm_load_ps(pass.current[k].v) : _mm_setzero_ps();
+        const __m128 here = k < H ? _mm_load_ps(current[k].v) : _mm_setzero_ps();
         if (k < H) {
-            const __m128 w = _mm_sub_ps(_mm_load_ps(pass.previous[k].v), here);
+            const __m128 w = _mm_sub_ps(_mm_load_ps(previous[k].v), here);
             if (!isZero(w))
-                addEdgeAvx(pass.cells, columnTable, ix, iy, fxy, twice(w));
+                addEdgeAvx(rows, columnTable, ix, iy, fxy, twice(w));
         }
         const __m128 w = _mm_sub_ps(here, above);
         above = here;
         if (!isZero(w))
-            addEdgeAvx(pass.cells, rowTable, ix, iy, fxy, twice(w));
+            addEdgeAvx(rows, rowTable, ix, iy, fxy, twice(w));
     }
     if (l == W - 1) {
         const double endX = pass.X0 + W * pass.ux, endY = pass.Y0 + W * pass.uy;
         for (int k = 0; k < H; ++k) {
             int ix, iy;
             const __m128 fxy = gridPointAvx(endX, endY, k, step, ix, iy);
-            addEdgeAvx(pass.cells, columnTable, ix, iy, fxy, twice(_mm_load_ps(pass.current[k].v)));
+            addEdgeAvx(rows, columnTable, ix, iy, fxy, twice(_mm_load_ps(current[k].v)));
         }
     }
 }
