@@ -136,9 +136,11 @@ void FrmOpen::cmdTutor_Click()
     }
     QPointer<FrmOpen> self = this;
     // The tutor's load may end the program (or hide the tutor in the tray);
-    // the start window closes only if the program is still running.
+    // the start window closes only if the program is still running. The tutor
+    // gets the command line without the program's own path, so that an install
+    // folder whose path holds "/STARTUP" does not count as that argument.
     if (platform::navigation().openTutor)
-        platform::navigation().openTutor(QCoreApplication::arguments());
+        platform::navigation().openTutor(QCoreApplication::arguments().mid(1));
     if (self && !platform::isEnding())
         m_close.navigate(this);
 }
