@@ -310,7 +310,7 @@ enum class Result { None, BackgroundOnly, Complete };
 // Turns `source` by `angle`; makeDestination(w, h, filled) creates the
 // destination, filled with the background when asked (a quarter turn writes
 // every pixel), and returns a view of it (data null on failure); refill()
-// restores the background after an interrupted quarter turn.
+// restores the background after an interrupted turn.
 template <class MakeDestination, class Refill>
 Result rotateCore(const fast::SourceView& source, double angle, const ProgressCallback& callback,
                   MakeDestination makeDestination, Refill refill)
@@ -348,8 +348,12 @@ Result rotateCore(const fast::SourceView& source, double angle, const ProgressCa
     }
     const double Xs[4] = {X[0], X[1], X[2], X[3]};
     const double Ys[4] = {Y[0], Y[1], Y[2], Y[3]};
-    return fast::RotateGeneral(source, c, n, Xs, Ys, callback, destination) ? Result::Complete
-                                                                            : Result::BackgroundOnly;
+    if (fast::RotateGeneral(source, c, n, Xs, Ys, callback, destination))
+        return Result::Complete;
+    // Pixels are written as the sweep passes them: a stop leaves part of the
+    // picture, so the background is restored.
+    refill();
+    return Result::BackgroundOnly;
 }
 
 } // namespace

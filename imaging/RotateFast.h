@@ -53,9 +53,10 @@ bool RotateQuarter(const SourceView& src, int turn, const ProgressCallback& call
 
 // The exact area-weighted rotation for cosine c and n; X, Y are the turned
 // corners translated so their minimum is 0 (dst is sized to them and holds the
-// background). Calls the callback once per source column; on a stop (false),
-// dst is untouched. When `coverageSum` is given it receives the total coverage
-// accumulated (the picture's area, up to rounding).
+// background). Calls the callback once per source column; pixels are written
+// as the sweep leaves them behind, so after a stop (false) dst holds part of
+// the picture and must be refilled. When `coverageSum` is given it receives
+// the total coverage (the picture's area, up to rounding).
 bool RotateGeneral(const SourceView& src, double c, double n, const double X[4], const double Y[4],
                    const ProgressCallback& callback, const DestView& dst, double* coverageSum = nullptr);
 

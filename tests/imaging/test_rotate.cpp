@@ -322,9 +322,14 @@ void TestRotate::stopLeavesBackground_data()
     QTest::addColumn<double>("angle");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::newRow("quarter turn") << 90.0 << 6 << 9;
-    QTest::newRow("half turn") << 180.0 << 6 << 9;
-    QTest::newRow("any angle") << 33.0 << 6 << 9;
+    QTest::addColumn<int>("stopAt");
+    QTest::newRow("quarter turn, first column") << 90.0 << 6 << 9 << 1;
+    QTest::newRow("half turn, first column") << 180.0 << 6 << 9 << 1;
+    QTest::newRow("any angle, first column") << 33.0 << 6 << 9 << 1;
+    // Later stops, after parts of the picture have been written.
+    QTest::newRow("quarter turn, column 20") << 270.0 << 40 << 9 << 20;
+    QTest::newRow("any angle, column 20") << 33.0 << 40 << 9 << 20;
+    QTest::newRow("steep angle, column 20") << 80.0 << 40 << 9 << 20;
 }
 
 void TestRotate::stopLeavesBackground()
@@ -332,16 +337,17 @@ void TestRotate::stopLeavesBackground()
     QFETCH(double, angle);
     QFETCH(int, width);
     QFETCH(int, height);
+    QFETCH(int, stopAt);
     const Bitmap source = pattern(width, height);
     const ColorRef background = RGBColor(9, 8, 7);
     const std::optional<Bitmap> full = RotateBitmap(source, angle, {}, background);
     QVERIFY(full);
 
     int calls = 0;
-    auto stopAtFirst = [&](double, qint32, qint32) { return ++calls == 1 ? 1 : 0; };
+    auto stopAtFirst = [&](double, qint32, qint32) { return ++calls == stopAt ? 1 : 0; };
     const std::optional<Bitmap> stopped = RotateBitmap(source, angle, stopAtFirst, background);
     QVERIFY(stopped);
-    QCOMPARE(calls, 1);
+    QCOMPARE(calls, stopAt);
     QCOMPARE(stopped->width, full->width);
     QCOMPARE(stopped->height, full->height);
     QVERIFY(allPixels(*stopped, PixelFromColor(background)));
@@ -350,16 +356,24 @@ void TestRotate::stopLeavesBackground()
     const std::optional<Bitmap> ref = reference::RotateBitmap(source, angle, stopAtFirst, background);
     QVERIFY(ref && allPixels(*ref, PixelFromColor(background)));
 
-    // The stop flag of the windows' callback works the same way.
-    RotationCancel = 1;
+    // The stop flag of the windows' callback works the same way (set here by
+    // an event handled during the rotation).
+    int pumped = 0;
+    setEventPump([&] {
+        if (++pumped == stopAt)
+            RotationCancel = 1;
+    });
     QImage card(width, height, QImage::Format_RGB32);
     card.fill(Qt::white);
     bool ok = true;
     const QImage image = RotatePicture(card, angle, qRgb(0, 0, 0), &ok);
     RotationCancel = 0;
     QVERIFY(!ok);
+    QCOMPARE(pumped, stopAt);
     QCOMPARE(image.size(), QSize(full->width, full->height));
-    QCOMPARE(image.pixel(image.width() / 2, image.height() / 2), qRgb(0, 0, 0));
+    QImage black(image.size(), QImage::Format_RGB32);
+    black.fill(qRgb(0, 0, 0));
+    QCOMPARE(image, black);
 }
 
 void TestRotate::failures()
