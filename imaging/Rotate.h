@@ -115,10 +115,12 @@ bool RotationInProgress();
 // Turns a picture by angleDegrees (positive is anticlockwise on screen) about
 // its centre onto a new picture of the turned picture's bounding size, with the
 // uncovered parts in `background`; the callback is RotationProgress, so pending
-// events are handled once per source column. Returns an opaque RGB32 image.
-// A null source, or a rotation started while another one runs, gives a null
-// image and *ok false. If the work cannot finish (a degenerate mapping), the
-// result holds the background only and *ok is false.
+// events are handled once per source column. Returns an opaque RGB32 image
+// (transparent parts of the source count as black). A null source, an angle
+// that is not a finite number, or a rotation started while another one runs
+// gives a null image and *ok false. If the work stops before its end (the
+// callback returned RotationCancel set), the result holds the background only
+// and *ok is false.
 QImage RotatePicture(const QImage& source, double angleDegrees, QRgb background = qRgb(0, 0, 0),
                      bool* ok = nullptr);
 

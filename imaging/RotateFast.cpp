@@ -95,12 +95,15 @@ bool RotateQuarter(const SourceView& src, int turn, const ProgressCallback& call
     const int W = src.width;
     const int H = src.height;
     const quint32 bits = dst.fillBits;
-    // Columns are placed in blocks: a block of whole cache lines per source
-    // row for the straight and half turns, a tile of 16 columns (one line per
-    // row) for the sideways turns, whose writes then stream along 16
-    // destination rows. The callback runs once for every source column, in
-    // order, right after the block holding that column has been placed.
-    const int block = (turn & 1) ? 16 : 512;
+    const __m128i mask = _mm_set1_epi32(0x00ffffff);
+    const __m128i fill = _mm_set1_epi32(int(bits));
+    // Columns are placed in blocks. The straight and half turns copy whole
+    // rows, the fastest order by far (a picture of a few megapixels takes a
+    // millisecond or two); the sideways turns use tiles of 16 columns (one
+    // cache line per source row), whose writes stream along 16 destination
+    // rows. The callback runs once for every source column, in order, right
+    // after the block holding that column has been placed.
+    const int block = (turn & 1) ? 16 : W;
     for (int l0 = 0; l0 < W; l0 += block) {
         const int l1 = std::min(W, l0 + block);
         switch (turn) {
@@ -108,7 +111,12 @@ bool RotateQuarter(const SourceView& src, int turn, const ProgressCallback& call
             for (int y = 0; y < H; ++y) {
                 const quint32* in = src.data + y * src.stride;
                 quint32* out = dst.row(y);
-                for (int x = l0; x < l1; ++x)
+                int x = l0;
+                for (; x + 4 <= l1; x += 4) {
+                    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x));
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_or_si128(_mm_and_si128(v, mask), fill));
+                }
+                for (; x < l1; ++x)
                     out[x] = (in[x] & 0x00ffffffu) | bits;
             }
             break;
@@ -116,7 +124,13 @@ bool RotateQuarter(const SourceView& src, int turn, const ProgressCallback& call
             for (int y = 0; y < H; ++y) {
                 const quint32* in = src.data + y * src.stride;
                 quint32* out = dst.row(H - 1 - y) + (W - 1);
-                for (int x = l0; x < l1; ++x)
+                int x = l0;
+                for (; x + 4 <= l1; x += 4) {
+                    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x));
+                    v = _mm_shuffle_epi32(v, _MM_SHUFFLE(0, 1, 2, 3));
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(out - x - 3), _mm_or_si128(_mm_and_si128(v, mask), fill));
+                }
+                for (; x < l1; ++x)
                     out[-x] = (in[x] & 0x00ffffffu) | bits;
             }
             break;
