@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 #include <immintrin.h>
@@ -366,6 +367,7 @@ template <int lane>
 // cells of the second and third piece, so that no branch depends on the data.
 struct alignas(16) EdgeTable {
     __m128 a, inv, halfDx, negDy;
+    __m128 ax4, ay4, invDx4, invDy4, sx4; // broadcast, for four edges at once
     struct alignas(16) Entry {
         __m128 shift; // lanes 1 and 2: the x step of pieces 1 and 2
         std::ptrdiff_t dRow1, dCol1, dRow2, dCol2;
@@ -377,6 +379,11 @@ struct alignas(16) EdgeTable {
         inv = _mm_set_ps(0.0f, 0.0f, e.invDy, e.invDx);
         halfDx = _mm_set1_ps(0.5f * e.dx);
         negDy = _mm_set1_ps(e.negDy);
+        ax4 = _mm_set1_ps(e.ax);
+        ay4 = _mm_set1_ps(e.ay);
+        invDx4 = _mm_set1_ps(e.invDx);
+        invDy4 = _mm_set1_ps(e.invDy);
+        sx4 = _mm_set1_ps(float(e.sx));
         for (int bits = 0; bits < 8; ++bits) {
             const bool xFirst = bits & 1, xCrossed = bits & 2, yCrossed = bits & 4;
             Entry& en = entry[bits];
@@ -504,6 +511,92 @@ void sweepColumnSse(const ColumnPass& pass, int l)
     return _mm_cvtpd_ps(_mm_sub_pd(pos, _mm_cvtepi32_pd(cell)));
 }
 
+// Four edges of one family, starting at four grid points, worked out side by
+// side: lane e of every vector belongs to edge e. pieces[p] holds, for piece p,
+// the share of its own cell (low half) and of the next cell (high half).
+struct alignas(32) FourEdges {
+    __m256 pieces[3];
+    alignas(16) int bits[4];
+};
+
+[[gnu::target("avx,fma"), gnu::always_inline]] inline void fourEdges(const EdgeTable& e, __m128 fx, __m128 fy,
+                                                                     FourEdges& out)
+{
+    const __m128 one = _mm_set1_ps(1.0f);
+    const __m128 tx = _mm_min_ps(_mm_mul_ps(_mm_sub_ps(e.ax4, fx), e.invDx4), one);
+    const __m128 ty = _mm_min_ps(_mm_mul_ps(_mm_sub_ps(e.ay4, fy), e.invDy4), one);
+    const __m128 t1 = _mm_min_ps(tx, ty);
+    const __m128 t2 = _mm_max_ps(tx, ty);
+    const __m128 xFirst = _mm_cmplt_ps(tx, ty);
+    const __m128 xCrossed = _mm_cmplt_ps(tx, one);
+    const __m128 yCrossed = _mm_cmplt_ps(ty, one);
+    const __m128i bits = _mm_or_si128(
+        _mm_or_si128(_mm_and_si128(_mm_castps_si128(xFirst), _mm_set1_epi32(1)),
+                     _mm_and_si128(_mm_castps_si128(xCrossed), _mm_set1_epi32(2))),
+        _mm_and_si128(_mm_castps_si128(yCrossed), _mm_set1_epi32(4)));
+    _mm_store_si128(reinterpret_cast<__m128i*>(out.bits), bits);
+
+    const __m128 shift1 = _mm_and_ps(xFirst, e.sx4);
+    const __m128 shift2 = _mm_and_ps(xCrossed, e.sx4);
+    const __m128 d0 = _mm_mul_ps(t1, e.negDy);
+    const __m128 d1 = _mm_mul_ps(_mm_sub_ps(t2, t1), e.negDy);
+    const __m128 d2 = _mm_mul_ps(_mm_sub_ps(one, t2), e.negDy);
+    const __m128 f0 = _mm_fmadd_ps(t1, e.halfDx, fx);
+    const __m128 f1 = _mm_sub_ps(_mm_fmadd_ps(_mm_add_ps(t1, t2), e.halfDx, fx), shift1);
+    const __m128 f2 = _mm_sub_ps(_mm_fmadd_ps(_mm_add_ps(t2, one), e.halfDx, fx), shift2);
+    const __m128 r0 = _mm_mul_ps(d0, f0), r1 = _mm_mul_ps(d1, f1), r2 = _mm_mul_ps(d2, f2);
+    out.pieces[0] = _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_sub_ps(d0, r0)), r0, 1);
+    out.pieces[1] = _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_sub_ps(d1, r1)), r1, 1);
+    out.pieces[2] = _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_sub_ps(d2, r2)), r2, 1);
+}
+
+// Adds edge `lane` of four worked out by fourEdges, weighted by w2.
+template <int lane>
+[[gnu::target("avx,fma"), gnu::always_inline]] inline void scatterEdge(Channels* const* rows, const EdgeTable& e,
+                                                                       const FourEdges& four, std::ptrdiff_t ix,
+                                                                       std::ptrdiff_t iy, __m256 w2)
+{
+    constexpr int imm = lane * 0x55;
+    const EdgeTable::Entry& en = e.entry[four.bits[lane]];
+    float* c0 = (rows[iy] + ix)->v;
+    float* c1 = (rows[iy + en.dRow1] + (ix + en.dCol1))->v;
+    float* c2 = (rows[iy + en.dRow2] + (ix + en.dCol2))->v;
+    _mm256_storeu_ps(c0, _mm256_fmadd_ps(w2, _mm256_permute_ps(four.pieces[0], imm), _mm256_loadu_ps(c0)));
+    _mm256_storeu_ps(c1, _mm256_fmadd_ps(w2, _mm256_permute_ps(four.pieces[1], imm), _mm256_loadu_ps(c1)));
+    _mm256_storeu_ps(c2, _mm256_fmadd_ps(w2, _mm256_permute_ps(four.pieces[2], imm), _mm256_loadu_ps(c2)));
+}
+
+// What the four lanes of a block of grid points share.
+struct FourLanes {
+    Channels* const* rows;
+    const Channels* previous;
+    const Channels* current;
+    int H;
+    const int* cellX;
+    const int* cellY;
+    const EdgeTable& rowTable;
+    const FourEdges& rowFour;
+    const EdgeTable& columnTable;
+    const FourEdges& columnFour;
+};
+
+// The column edge and the row edge starting at grid point k0 + lane.
+template <int lane>
+[[gnu::target("avx,fma"), gnu::always_inline]] inline void laneEdges(const FourLanes& f, int k0, __m128& above)
+{
+    const int k = k0 + lane;
+    if (k > f.H)
+        return;
+    const __m128 here = k < f.H ? _mm_load_ps(f.current[k].v) : _mm_setzero_ps();
+    const __m128 column = k < f.H ? _mm_sub_ps(_mm_load_ps(f.previous[k].v), here) : _mm_setzero_ps();
+    const __m128 row = _mm_sub_ps(here, above);
+    above = here;
+    if (!isZero(column))
+        scatterEdge<lane>(f.rows, f.columnTable, f.columnFour, f.cellX[lane], f.cellY[lane], twice(column));
+    if (!isZero(row))
+        scatterEdge<lane>(f.rows, f.rowTable, f.rowFour, f.cellX[lane], f.cellY[lane], twice(row));
+}
+
 [[gnu::target("avx,fma")]] void sweepColumnAvx(const ColumnPass& pass, const EdgeTable& rowTable,
                                                 const EdgeTable& columnTable, int l)
 {
@@ -517,20 +610,32 @@ void sweepColumnSse(const ColumnPass& pass, int l)
         _mm_store_ps(current[k].v, colourOf(pass.src.at(l, k)));
     const __m128d step = _mm_set_pd(pass.vy, pass.vx);
     const double baseX = pass.X0 + l * pass.ux, baseY = pass.Y0 + l * pass.uy;
+
+    // Grid points k .. k + 3 at once: their cells and positions in the cells
+    // (never below -1, so truncation after an offset is the floor).
+    const __m256d kSteps = _mm256_set_pd(3.0, 2.0, 1.0, 0.0);
+    const __m256d offset = _mm256_set1_pd(8.0);
+    alignas(16) int cellX[4], cellY[4];
+    FourEdges rowFour, columnFour;
     __m128 above = _mm_setzero_ps();
-    for (int k = 0; k <= H; ++k) {
-        int ix, iy;
-        const __m128 fxy = gridPointAvx(baseX, baseY, k, step, ix, iy);
-        const __m128 here = k < H ? _mm_load_ps(current[k].v) : _mm_setzero_ps();
-        if (k < H) {
-            const __m128 w = _mm_sub_ps(_mm_load_ps(previous[k].v), here);
-            if (!isZero(w))
-                addEdgeAvx(rows, columnTable, ix, iy, fxy, twice(w));
-        }
-        const __m128 w = _mm_sub_ps(here, above);
-        above = here;
-        if (!isZero(w))
-            addEdgeAvx(rows, rowTable, ix, iy, fxy, twice(w));
+    for (int k0 = 0; k0 <= H; k0 += 4) {
+        const __m256d ks = _mm256_add_pd(_mm256_set1_pd(double(k0)), kSteps);
+        const __m256d xs = _mm256_fmadd_pd(ks, _mm256_set1_pd(pass.vx), _mm256_set1_pd(baseX));
+        const __m256d ys = _mm256_fmadd_pd(ks, _mm256_set1_pd(pass.vy), _mm256_set1_pd(baseY));
+        const __m128i ix = _mm_sub_epi32(_mm256_cvttpd_epi32(_mm256_add_pd(xs, offset)), _mm_set1_epi32(8));
+        const __m128i iy = _mm_sub_epi32(_mm256_cvttpd_epi32(_mm256_add_pd(ys, offset)), _mm_set1_epi32(8));
+        const __m128 fx = _mm256_cvtpd_ps(_mm256_sub_pd(xs, _mm256_cvtepi32_pd(ix)));
+        const __m128 fy = _mm256_cvtpd_ps(_mm256_sub_pd(ys, _mm256_cvtepi32_pd(iy)));
+        _mm_store_si128(reinterpret_cast<__m128i*>(cellX), ix);
+        _mm_store_si128(reinterpret_cast<__m128i*>(cellY), iy);
+        fourEdges(rowTable, fx, fy, rowFour);
+        fourEdges(columnTable, fx, fy, columnFour);
+
+        const FourLanes four{rows, previous, current, H, cellX, cellY, rowTable, rowFour, columnTable, columnFour};
+        laneEdges<0>(four, k0, above);
+        laneEdges<1>(four, k0, above);
+        laneEdges<2>(four, k0, above);
+        laneEdges<3>(four, k0, above);
     }
     if (l == W - 1) {
         const double endX = pass.X0 + W * pass.ux, endY = pass.Y0 + W * pass.uy;
