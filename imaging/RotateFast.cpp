@@ -591,10 +591,32 @@ template <int lane>
     const __m128 column = k < f.H ? _mm_sub_ps(_mm_load_ps(f.previous[k].v), here) : _mm_setzero_ps();
     const __m128 row = _mm_sub_ps(here, above);
     above = here;
-    if (!isZero(column))
-        scatterEdge<lane>(f.rows, f.columnTable, f.columnFour, f.cellX[lane], f.cellY[lane], twice(column));
-    if (!isZero(row))
-        scatterEdge<lane>(f.rows, f.rowTable, f.rowFour, f.cellX[lane], f.cellY[lane], twice(row));
+    if (isZero(_mm_or_ps(column, row)))
+        return;
+    // Both edges start in the same cell: their first pieces are added to it
+    // in one go.
+    constexpr int imm = lane * 0x55;
+    const std::ptrdiff_t ix = f.cellX[lane], iy = f.cellY[lane];
+    const __m256 wc = twice(column), wr = twice(row);
+    float* c0 = (f.rows[iy] + ix)->v;
+    __m256 first = _mm256_loadu_ps(c0);
+    first = _mm256_fmadd_ps(wc, _mm256_permute_ps(f.columnFour.pieces[0], imm), first);
+    first = _mm256_fmadd_ps(wr, _mm256_permute_ps(f.rowFour.pieces[0], imm), first);
+    _mm256_storeu_ps(c0, first);
+    {
+        const EdgeTable::Entry& en = f.columnTable.entry[f.columnFour.bits[lane]];
+        float* c1 = (f.rows[iy + en.dRow1] + (ix + en.dCol1))->v;
+        _mm256_storeu_ps(c1, _mm256_fmadd_ps(wc, _mm256_permute_ps(f.columnFour.pieces[1], imm), _mm256_loadu_ps(c1)));
+        float* c2 = (f.rows[iy + en.dRow2] + (ix + en.dCol2))->v;
+        _mm256_storeu_ps(c2, _mm256_fmadd_ps(wc, _mm256_permute_ps(f.columnFour.pieces[2], imm), _mm256_loadu_ps(c2)));
+    }
+    {
+        const EdgeTable::Entry& en = f.rowTable.entry[f.rowFour.bits[lane]];
+        float* c1 = (f.rows[iy + en.dRow1] + (ix + en.dCol1))->v;
+        _mm256_storeu_ps(c1, _mm256_fmadd_ps(wr, _mm256_permute_ps(f.rowFour.pieces[1], imm), _mm256_loadu_ps(c1)));
+        float* c2 = (f.rows[iy + en.dRow2] + (ix + en.dCol2))->v;
+        _mm256_storeu_ps(c2, _mm256_fmadd_ps(wr, _mm256_permute_ps(f.rowFour.pieces[2], imm), _mm256_loadu_ps(c2)));
+    }
 }
 
 [[gnu::target("avx,fma")]] void sweepColumnAvx(const ColumnPass& pass, const EdgeTable& rowTable,
