@@ -591,6 +591,13 @@ template <int lane>
     const __m128 column = k < f.H ? _mm_sub_ps(_mm_load_ps(f.previous[k].v), here) : _mm_setzero_ps();
     const __m128 row = _mm_sub_ps(here, above);
     above = here;
+    if (k == f.H) {
+        // The top of the picture's last row: a row edge only (a column edge
+        // from here would lie outside the picture).
+        if (!isZero(row))
+            scatterEdge<lane>(f.rows, f.rowTable, f.rowFour, f.cellX[lane], f.cellY[lane], twice(row));
+        return;
+    }
     if (isZero(_mm_or_ps(column, row)))
         return;
     // Both edges start in the same cell: their first pieces are added to it
