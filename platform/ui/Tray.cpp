@@ -46,7 +46,7 @@ bool SystemTray::isIconShown() const { return m_icon && m_icon->isVisible(); }
 
 void StandInTray::showIcon(const QIcon& icon, const QString& toolTip, QMenu* menu)
 {
-    m_shown = true;
+    m_shown = !m_refusesIcon;
     ++m_timesShown;
     m_iconShown = icon;
     m_toolTip = toolTip;

@@ -58,6 +58,8 @@ public:
         : Tray(parent), m_available(available) {}
     bool isAvailable() const override { return m_available; }
     void setAvailable(bool available) { m_available = available; }
+    // A desktop that reports a notification area but does not take the icon.
+    void setRefusesIcon(bool refuses) { m_refusesIcon = refuses; }
     void showIcon(const QIcon& icon, const QString& toolTip, QMenu* menu) override;
     void removeIcon() override;
     bool isIconShown() const override { return m_shown; }
@@ -71,6 +73,7 @@ public:
 
 private:
     bool m_available;
+    bool m_refusesIcon = false;
     bool m_shown = false;
     int m_timesShown = 0;
     QIcon m_iconShown;

@@ -7,6 +7,7 @@
 #include "platform/ui/Autostart.h"
 #include "platform/ui/Tray.h"
 #include "tutor/ui/FrmMain.h"
+#include "tutor/ui/TutorWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,12 +58,13 @@ class TestStartupTray : public QObject {
         return c;
     }
     bool ticked(const char* name) { return control<QAbstractButton>(name)->isChecked(); }
+    // Opens the window the way the start window does.
     void openWindow(const QStringList& arguments = {QStringLiteral("kestrune")})
     {
-        m_window = new tutor_ui::FrmMain;
-        QVERIFY(m_window->load(arguments));
-        if (!m_window->startedInTray())
-            m_window->show();
+        tutor_ui::showFrmMain(arguments);
+        m_window = qobject_cast<tutor_ui::FrmMain*>(tutor_ui::existingFrmMain());
+        QVERIFY(m_window);
+        QVERIFY(!platform::isEnding());
     }
     void presentEntryFor(const QString& exe)
     {
@@ -100,6 +102,7 @@ private slots:
         platform::setDialogs(&m_dialogs);
         m_dialogs.clear();
         m_tray.setAvailable(true);
+        m_tray.setRefusesIcon(false);
         m_tray.removeIcon();
         platform::setTray(&m_tray);
         m_quits = 0;
@@ -392,17 +395,26 @@ private slots:
             m_window = nullptr;
     }
 
+    void withNoNotificationAreaAStartupStartIsMinimized_data()
+    {
+        QTest::addColumn<bool>("available");
+        QTest::newRow("no notification area") << false;
+        QTest::newRow("a notification area that does not take the icon") << true;
+    }
     void withNoNotificationAreaAStartupStartIsMinimized()
     {
-        m_tray.setAvailable(false);
+        QFETCH(bool, available);
+        m_tray.setAvailable(available);
+        m_tray.setRefusesIcon(available);
         presentEntryFor(exePath());
         store("RunAtSysTray", "True");
         const int shownBefore = m_tray.timesShown();
         openWindow({QStringLiteral("kestrune"), QStringLiteral("/STARTUP")});
         QVERIFY(!m_tray.isIconShown());
-        QCOMPARE(m_tray.timesShown(), shownBefore);
+        QCOMPARE(m_tray.timesShown(), shownBefore + (available ? 1 : 0));
         QVERIFY(m_window->isVisible());
         QVERIFY(m_window->windowState() & Qt::WindowMinimized);
+        QVERIFY(!m_window->inTray());
     }
 };
 

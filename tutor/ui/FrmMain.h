@@ -49,6 +49,8 @@ public:
     bool load(const QStringList& arguments);
     // True when the load sequence sent the window to the system tray.
     bool startedInTray() const { return m_startedInTray; }
+    // True while the window waits behind its tray icon.
+    bool inTray() const;
 
     // "/STARTUP" anywhere in the command line, upper case only.
     static bool commandLineAsksForStartup(const QStringList& arguments);

@@ -93,6 +93,12 @@ void FrmMain::goToTray()
     findChild<TrayController*>(QString(), Qt::FindDirectChildrenOnly)->GoToTray();
 }
 
+bool FrmMain::inTray() const
+{
+    auto* tray = findChild<TrayController*>(QString(), Qt::FindDirectChildrenOnly);
+    return tray && tray->iconShown();
+}
+
 void FrmMain::removeTrayIcon()
 {
     if (auto* tray = findChild<TrayController*>(QString(), Qt::FindDirectChildrenOnly))

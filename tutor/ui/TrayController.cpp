@@ -43,6 +43,11 @@ void TrayController::GoToTray()
     if (icon.isNull())
         icon = m_window->style()->standardIcon(QStyle::SP_ComputerIcon);
     platform::tray().showIcon(icon, QStringLiteral("Recent"), m_menu);
+    if (!platform::tray().isIconShown()) {
+        // The desktop took no icon after all: hiding the window would lose it.
+        m_window->showMinimized();
+        return;
+    }
     m_iconShown = true;
     m_window->setWindowState(m_window->windowState() | Qt::WindowMinimized);
     m_window->hide();

@@ -4,7 +4,7 @@
 // window behind an icon with the tooltip "Recent"; a double click on the icon
 // or "Show" in its menu brings the window back and removes the icon. When the
 // desktop has no notification area the window is minimized instead, so it can
-// always be brought back.
+// always be brought back; so it is when the desktop does not take the icon.
 
 #include <QObject>
 #include <QPointer>
