@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -220,6 +222,91 @@ private slots:
         QCOMPARE(get<QPushButton>(w, QStringLiteral("cmdBack"))->text(), QStringLiteral("Back"));
         QCOMPARE(get<QPushButton>(w, QStringLiteral("cmdNav_1"))->text(), QStringLiteral("Exit"));
         QVERIFY(!get<QWidget>(w, QStringLiteral("picHook"))->isVisibleTo(w));
+    }
+
+    // What a student reads must not be cut off: every fixed caption of the
+    // window, and the longest texts of the shipped card database in the
+    // controls that show them.
+    void texts_fitTheirControls()
+    {
+        FrmMain* w = open();
+        QStringList clipped;
+        auto fitsOneLine = [&](QWidget* control, int needed) {
+            if (needed > control->width())
+                clipped << QStringLiteral("%1 (%2 > %3 px wide)").arg(control->objectName()).arg(needed).arg(control->width());
+        };
+        auto fitsLines = [&](QWidget* control, int needed) {
+            if (needed > control->height())
+                clipped << QStringLiteral("%1 (%2 > %3 px high)").arg(control->objectName()).arg(needed).arg(control->height());
+        };
+        for (QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
+            if (!button->text().isEmpty())
+                fitsOneLine(button, button->sizeHint().width());
+        }
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            if (label->wordWrap())
+                fitsLines(label, label->heightForWidth(label->width()));
+            else
+                fitsOneLine(label, label->sizeHint().width());
+        }
+
+        // The shipped texts, tab-separated with a header line.
+        auto column = [](const char* file, int index) {
+            QFile f(QStringLiteral(KESTRUNE_SOURCE_DIR "/data/tutor/") + QLatin1String(file));
+            if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+                qFatal("cannot read %s", file);
+            QStringList values;
+            f.readLine();
+            while (!f.atEnd()) {
+                const QStringList fields = QString::fromUtf8(f.readLine()).trimmed().split(QLatin1Char('\t'));
+                if (fields.size() > index)
+                    values << fields.at(index);
+            }
+            return values;
+        };
+        auto widest = [](const QStringList& texts, const QFontMetrics& metrics) {
+            QString found;
+            for (const QString& t : texts) {
+                if (metrics.horizontalAdvance(t) > metrics.horizontalAdvance(found))
+                    found = t;
+            }
+            return found;
+        };
+        const QStringList keywords = column("keywords.tsv", 1);
+        const QStringList names = column("cards.tsv", 1);
+        const QStringList meanings = column("cards.tsv", 3) + column("cards.tsv", 4);
+        QVERIFY(keywords.size() > 500 && names.size() == 78 && meanings.size() == 156);
+
+        auto* box = get<QCheckBox>(w, QStringLiteral("chkKeywords_0"));
+        box->setText(widest(keywords, box->fontMetrics()));
+        fitsOneLine(box, box->sizeHint().width());
+
+        for (const char* name : {"lblCardName", "lblCardNameMemorize"}) {
+            auto* label = get<QLabel>(w, QLatin1String(name));
+            label->setText(widest(names, label->fontMetrics()));
+            if (label->wordWrap())
+                fitsLines(label, label->heightForWidth(label->width()));
+            else
+                fitsOneLine(label, label->sizeHint().width());
+        }
+
+        // An answer wraps beside its option indicator.
+        auto* option = get<QRadioButton>(w, QStringLiteral("optAnswer_0"));
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const int textLeft = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option).right()
+                             + 1 + option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &style, option);
+        int tallest = 0;
+        for (const QString& meaning : meanings)
+            tallest = std::max(tallest, option->fontMetrics()
+                                            .boundingRect(QRect(0, 0, option->width() - textLeft, 10000),
+                                                          Qt::TextWordWrap, meaning)
+                                            .height());
+        fitsLines(option, tallest);
+
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
     }
 
     void menus_haveTheirCaptionsAndSeparators()

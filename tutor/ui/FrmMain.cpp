@@ -442,10 +442,12 @@ void FrmMain::buildTestTab(QWidget* page)
 
     lblMaxKeyword = makeLabel(picKeywodContainer, QStringLiteral("lblMaxKeyword"), QString(), 120, 120, 7320, 285);
     lblMaxKeyword->setFont(platform::designFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    // Three columns of seven rows: a box is wide enough for the longest
+    // keywords of the card database ("security for generations").
     for (int i = 0; i < tutor::kKeywordBoxes; ++i) {
         chkKeywords[std::size_t(i)] = makeButton<QCheckBox>(picKeywodContainer, indexed("chkKeywords", i),
-                                                            QString(), 120 + 1950 * (i % 4), 600 + 660 * (i / 4),
-                                                            1890, 495);
+                                                            QString(), 120 + 2600 * (i % 3), 600 + 660 * (i / 3),
+                                                            2540, 495);
         connect(chkKeywords[std::size_t(i)], &QCheckBox::clicked, this, [this, i] { chkKeywords_Click(i); });
     }
     picKeywodContainer->hide();
@@ -845,11 +847,24 @@ void FrmMain::SaveTestReport()
 
 void showFrmMain(const QStringList& arguments)
 {
-    auto* window = new FrmMain;
-    if (!window->load(arguments))
-        return;   // the program is ending; EndApplication has closed the window
-    if (!window->startedInTray())
-        window->show();
+    // The start window closes after this returns and the program does not end
+    // with its last window: the tutor must end up on the screen, behind its
+    // tray icon, or the program must be ending.
+    QPointer<FrmMain> window = new FrmMain;
+    const bool loaded = window->load(arguments);
+    if (platform::isEnding())
+        return;   // EndApplication closes the window
+    if (!window || !loaded) {
+        platform::EndApplication();
+        return;
+    }
+    if (window->startedInTray()) {
+        // With no notification area the load minimized the window instead.
+        if (!window->inTray() && !window->isVisible())
+            window->showMinimized();
+        return;
+    }
+    window->show();
 }
 
 QWidget* existingFrmMain()
