@@ -337,8 +337,11 @@ template <int lane>
 // in the lanes of one vector.
 [[gnu::always_inline]] inline void addEdge(const Cells& cells, const EdgeFamily& e, const GridPoint& p, __m128 w)
 {
-    const float tx = std::min((e.ax - p.fx) * e.invDx, 1.0f);
-    const float ty = std::min((e.ay - p.fy) * e.invDy, 1.0f);
+    // Written so that a product that is not a number (0 times infinity) means
+    // no crossing.
+    const float rawTx = (e.ax - p.fx) * e.invDx, rawTy = (e.ay - p.fy) * e.invDy;
+    const float tx = rawTx < 1.0f ? rawTx : 1.0f;
+    const float ty = rawTy < 1.0f ? rawTy : 1.0f;
     const float t1 = std::min(tx, ty);
     const float t2 = std::max(tx, ty);
     const bool xFirst = tx < ty;
