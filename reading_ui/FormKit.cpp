@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
@@ -58,6 +59,12 @@ void setButtonColour(QAbstractButton* button, const QColor& colour)
     palette.setColor(QPalette::Button, colour);
     button->setPalette(palette);
     button->setAutoFillBackground(true);
+}
+
+void paintNow(QWidget* window)
+{
+    window->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool loadPicture(QLabel* label, const QString& path)

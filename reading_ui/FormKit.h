@@ -29,6 +29,11 @@ void setClientAreaTwips(QMainWindow* window, QWidget* central, int widthTwips, i
 void centreOnScreen(QWidget* window);
 // The classic "graphical" button look: a solid background colour.
 void setButtonColour(QAbstractButton* button, const QColor& colour);
+// Paints the window at once and hands the result to the window system, for a
+// step that blocks the thread right after (a repaint alone does not always
+// reach the screen before the thread sleeps). Typed keys and mouse clicks are
+// left queued; other pending window events (a close request) may be handled.
+void paintNow(QWidget* window);
 // Puts a picture file into a label sized to fill its parent; an unreadable
 // file leaves the label as it was. Returns whether the picture was loaded.
 bool loadPicture(QLabel* label, const QString& path);

@@ -282,8 +282,9 @@ void FrmManual::Deal()
     m_dealing = true;
     m_picMessage->show();
     m_picMessage->raise();
-    m_picMessage->repaint();
-    repaint();
+    paintNow(this);
+    if (!self || m_closed || platform::isEnding())
+        return;
     platform::blockingWait(3000);
 
     reading::Reading& r = reading::currentReading();

@@ -347,7 +347,10 @@ void FrmTarot::cmdAuto_Click()
     takeChoices();
     picMessage->show();
     picMessage->raise();
-    repaint();
+    QPointer<FrmTarot> self = this;
+    paintNow(this);
+    if (!self || platform::isEnding())
+        return;
     if (!chkRev->isChecked())
         platform::blockingWait(3000);
     reading::ReadingOptions& options = reading::readingOptions();
@@ -356,7 +359,6 @@ void FrmTarot::cmdAuto_Click()
     options.cmdMValue = false;
     reading::currentReading().Options = options;
 
-    QPointer<FrmTarot> self = this;
     // Creates the table inside the result frame, draws and lays out the
     // reading while it loads, and shows it at the frame's top-left corner.
     const bool shown = ShowReadingTable();
