@@ -138,9 +138,15 @@ FrmMDI::FrmMDI(QWidget* parent)
     setCentralWidget(central);
     buildMenus();
 
-    // Design client area 11880 x 8490 twips below the menu bar.
+    // Design client area 11880 x 8490 twips below the menu bar, centred: the
+    // size the frame takes when the user restores it.
     resize(twips(11880), twips(8490) + menuBar()->sizeHint().height());
     centreOnScreen(this);
+    // It opens maximized: the reading text keeps its fixed height of 8875
+    // twips, which the design size leaves partly hidden behind the button
+    // panel (the last lines of a reading could not be scrolled into view), and
+    // the table gets the room of the screen.
+    setWindowState(windowState() | Qt::WindowMaximized);
 
     MDIForm_Load();
 }

@@ -499,6 +499,8 @@ void TestReadingTable::frameShowsQuerentAndFollowsResizeRule()
     QCOMPARE(frame->txtCountry()->text(), QStringLiteral("Wales"));
     QCOMPARE(frame->txtQ()->text(), QStringLiteral("Will it rain?"));
 
+    // It opens maximized, so that the whole height of the reading text shows.
+    QVERIFY(frame->windowState() & Qt::WindowMaximized);
     frame->show();
     for (int width : {900, 400, 100}) {
         frame->resize(width, 600);
