@@ -161,23 +161,26 @@ struct alignas(16) Channels {
 // that successive source columns move rightwards along every row, by at most
 // 1.5 cells each. Cells left of the next column's reach are final, so each row
 // keeps only a short window of cells: its running sum takes the final cells
-// in order and the window slides on. Rows -1 and height catch pieces that
-// rounding puts a hair outside the picture.
+// in order and the window slides on.
 class Cells {
 public:
     static constexpr int kWindow = 48; // cells kept per row
     static constexpr int kSlide = 16;  // the window moves on by at least this much
+    // Rows kept beyond each side of the destination: -1 and height catch
+    // pieces that rounding puts a hair outside the picture; the next ones are
+    // a margin that nothing is expected to reach.
+    static constexpr int kGuard = 3;
 
     Cells(int width, int height, const double X[4], const double Y[4])
     {
-        const std::size_t rows = std::size_t(height) + 2;
+        const std::size_t rows = std::size_t(height) + 2 * kGuard;
         m_hi.resize(rows);
         m_origin.resize(rows);
         m_done.resize(rows);
         m_sum.assign(rows, Channels{});
         m_rows.resize(rows);
         m_data.assign(rows * kWindow, Channels{});
-        for (int y = -1; y <= height; ++y) {
+        for (int y = -kGuard; y < height + kGuard; ++y) {
             // The picture's extent across the band of rows y - 1 .. y + 2.
             double lo = 1e300, hi = -1e300;
             const double b0 = y - 1.0, b1 = y + 2.0;
@@ -205,16 +208,17 @@ public:
                 l = std::clamp(int(std::floor(lo)) - 2, -2, width + 2);
                 h = std::clamp(int(std::ceil(hi)) + 2, -2, width + 2);
             }
-            const std::size_t r = std::size_t(y + 1);
+            const std::size_t r = std::size_t(y + kGuard);
             m_hi[r] = h;
             m_origin[r] = l;
             m_done[r] = l;
             place(r);
         }
-        m_row = m_rows.data() + 1;
+        m_row = m_rows.data() + kGuard;
     }
 
-    // Cell x of row y, for -1 <= y <= height and x within the row's window.
+    // Cell x of row y, for -kGuard <= y < height + kGuard and x within the
+    // row's window.
     Channels* row(int y) const { return m_row[y]; }
     Channels* const* rows() const { return m_row; }
 
@@ -224,7 +228,7 @@ public:
     template <class Output>
     [[gnu::always_inline]] void finish(int y, int x, Output& output)
     {
-        const std::size_t r = std::size_t(y + 1);
+        const std::size_t r = std::size_t(y + kGuard);
         x = std::min(x, m_hi[r] + 1);
         int done = m_done[r];
         if (done >= x)
@@ -345,8 +349,10 @@ template <int lane>
     const float t1 = std::min(tx, ty);
     const float t2 = std::max(tx, ty);
     const bool xFirst = tx < ty;
+    // Without any crossing the second and third pieces are empty and stay in
+    // the first cell (a neighbour could lie outside the cells).
     const int ox1 = xFirst ? e.sx : 0;
-    const int oy1 = xFirst ? 0 : e.sy;
+    const int oy1 = xFirst || !(ty < 1.0f) ? 0 : e.sy;
     const int ox2 = tx < 1.0f ? e.sx : 0;
     const int oy2 = ty < 1.0f ? e.sy : 0;
 
@@ -390,8 +396,10 @@ struct alignas(16) EdgeTable {
         for (int bits = 0; bits < 8; ++bits) {
             const bool xFirst = bits & 1, xCrossed = bits & 2, yCrossed = bits & 4;
             Entry& en = entry[bits];
+            // Without any crossing the second and third pieces are empty and
+            // stay in the first cell (a neighbour could lie outside the cells).
             en.dCol1 = xFirst ? e.sx : 0;
-            en.dRow1 = xFirst ? 0 : e.sy;
+            en.dRow1 = xFirst || !yCrossed ? 0 : e.sy;
             en.dCol2 = xCrossed ? e.sx : 0;
             en.dRow2 = yCrossed ? e.sy : 0;
             en.shift = _mm_set_ps(0.0f, float(en.dCol2), float(en.dCol1), 0.0f);

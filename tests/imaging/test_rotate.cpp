@@ -467,6 +467,7 @@ void TestRotate::fastMatchesReference_data()
     // destination's top edge (a case that once reached outside the cells).
     QTest::addRow("12x50 at 270.043") << 12 << 50 << 270.043;
     QTest::addRow("50x12 at 89.96") << 50 << 12 << 89.96;
+    QTest::addRow("1x28 at 270.000000037") << 1 << 28 << 270.000000037;
 }
 
 void TestRotate::fastMatchesReference()
