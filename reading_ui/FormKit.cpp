@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
@@ -59,6 +61,17 @@ void setButtonColour(QAbstractButton* button, const QColor& colour)
     palette.setColor(QPalette::Button, colour);
     button->setPalette(palette);
     button->setAutoFillBackground(true);
+}
+
+void setClassicFrame(QGroupBox* frame, const QColor& background)
+{
+    const int halfCaption = QFontMetrics(frame->font()).height() / 2;
+    frame->setStyleSheet(QStringLiteral("QGroupBox#%1 { background-color: %2; background-clip: margin;"
+                                        " border: 1px solid palette(mid); margin-top: %3px; }"
+                                        " QGroupBox#%1::title { subcontrol-origin: margin;"
+                                        " subcontrol-position: top left; left: 7px; padding: 0px 1px; }")
+                             .arg(frame->objectName(), background.name())
+                             .arg(halfCaption));
 }
 
 void paintNow(QWidget* window)

@@ -9,6 +9,7 @@
 
 class QAbstractButton;
 class QCloseEvent;
+class QGroupBox;
 class QLabel;
 class QMainWindow;
 class QWidget;
@@ -29,6 +30,11 @@ void setClientAreaTwips(QMainWindow* window, QWidget* central, int widthTwips, i
 void centreOnScreen(QWidget* window);
 // The classic "graphical" button look: a solid background colour.
 void setButtonColour(QAbstractButton* button, const QColor& colour);
+// Draws a frame the classic way: its border runs through the middle of the
+// caption line and the background fills the whole frame, so that controls
+// placed inside it at the design's offsets clear the border. The frame's
+// font no longer passes on to the controls inside it: give them their own.
+void setClassicFrame(QGroupBox* frame, const QColor& background);
 // Paints the window at once and hands the result to the window system, for a
 // step that blocks the thread right after (a repaint alone does not always
 // reach the screen before the thread sleeps). Typed keys and mouse clicks are

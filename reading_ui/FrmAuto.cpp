@@ -62,6 +62,9 @@ FrmAuto::FrmAuto(QWidget* parent)
         auto* label = new QLabel(QString::number(i + 1), box);
         label->setObjectName(QStringLiteral("lbl_%1").arg(i));
         label->setFont(numberFont);
+        // The number stands at the top-left corner of the card, like the
+        // label's own corner.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         QPalette pal = label->palette();
         pal.setColor(QPalette::WindowText, QColor(255, 0, 255));
         pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(255, 0, 255));

@@ -57,15 +57,13 @@ FrmOpen::FrmOpen()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     placeTwips(Frame1, 300, 1440, 6375, 645);
     Frame1->setFont(platform::designFont(QStringLiteral("Verdana"), 8.25, true));
-    Frame1->setAutoFillBackground(true);
-    QPalette white = Frame1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Frame1->setPalette(white);
+    setClassicFrame(Frame1, Qt::white);
 
     Label2 = new QLabel(
         QStringLiteral("This program has been designed keeping in mind date settings according to MM/DD/YYYY format"),
         Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(Frame1->font());
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(Label2, 120, 180, 6225, 390);

@@ -116,7 +116,7 @@ FrmTarot::FrmTarot()
     frmArcane = new QGroupBox(QStringLiteral("Select One Option"), client);
     frmArcane->setObjectName(QStringLiteral("frmArcane"));
     frmArcane->setFont(font);
-    frmArcane->setAutoFillBackground(true);
+    setClassicFrame(frmArcane, frmArcane->palette().color(QPalette::Window));
     placeTwips(frmArcane, 5280, 3210, 3495, 615);
     chkHA = new QCheckBox(QStringLiteral("Major Arcana"), frmArcane);
     chkHA->setObjectName(QStringLiteral("chkHA"));
@@ -124,11 +124,15 @@ FrmTarot::FrmTarot()
     chkLA = new QCheckBox(QStringLiteral("Minor Arcana"), frmArcane);
     chkLA->setObjectName(QStringLiteral("chkLA"));
     placeTwips(chkLA, 1800, 240, 1455, 255);
+    chkHA->setFont(font);
+    chkLA->setFont(font);
 
     chkRev = new QCheckBox(client);
     chkRev->setObjectName(QStringLiteral("chkRev"));
     chkRev->setAccessibleName(QStringLiteral("Allow Reverse Cards"));
     chkRev->setChecked(true);
+    // The box is only 13 pixels high: a smaller tick box keeps its lower edge.
+    chkRev->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 12px; height: 12px; }"));
     placeTwips(chkRev, 6000, 3990, 225, 195);
     Label3 = new QLabel(QStringLiteral("Allow Reverse Cards"), client);
     Label3->setObjectName(QStringLiteral("Label3"));
