@@ -5,6 +5,7 @@
 
 #include "platform/AppFrame.h"
 #include "platform/Dialogs.h"
+#include "platform/Geometry.h"
 #include "platform/Seams.h"
 #include "reading/Records.h"
 #include "reading_ui/Forms.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -131,6 +133,10 @@ private slots:
     void handOverCannotBeStartedTwice();
     void manualHandsOverWithoutWaiting();
 
+    void controlsLieAtTheirDesignPlaces_data();
+    void controlsLieAtTheirDesignPlaces();
+    void tabOrderFollowsTheDesign();
+
     void readingRoundTripStartsFresh();
     void helpMenusOpenTheirPages_data();
     void helpMenusOpenTheirPages();
@@ -140,6 +146,7 @@ private:
     void makeFolders(bool pic, bool cards);
     FrmFront* openQuerentWindow();
     FrmTarot* openSpreadWindow(const QString& name = QString());
+    QWidget* openWindow(const QString& which);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     platform::RecordingDialogs m_dialogs;
@@ -238,6 +245,20 @@ FrmTarot* TestFrontWindows::openSpreadWindow(const QString& name)
     child<QPushButton>(front, "cmdNext")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return existingFrmTarot();
+}
+
+QWidget* TestFrontWindows::openWindow(const QString& which)
+{
+    if (which == QLatin1String("frmFront"))
+        return openQuerentWindow();
+    FrmTarot* tarot = openSpreadWindow();
+    if (which == QLatin1String("frmTarot") || !tarot)
+        return tarot;
+    if (which == QLatin1String("frmMDI"))
+        return existingFrmMDI(); // made hidden by the querent window's Next
+    child<QPushButton>(tarot, "cmdManual")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return existingFrmManual();
 }
 
 // ---- start window -----------------------------------------------------------
@@ -916,6 +937,91 @@ void TestFrontWindows::manualHandsOverWithoutWaiting()
 }
 
 // ---- the whole road -----------------------------------------------------------
+
+// ---- layout -----------------------------------------------------------------
+
+void TestFrontWindows::controlsLieAtTheirDesignPlaces_data()
+{
+    // A few telling controls of each window, in twips of their container.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("twips");
+    const auto row = [](const char* window, const char* control, int l, int t, int w, int h) {
+        QTest::addRow("%s %s", window, control) << QString::fromLatin1(window) << QString::fromLatin1(control)
+                                                << QRect(l, t, w, h);
+    };
+    row("frmFront", "client", 0, 0, 5940, 5160);
+    row("frmFront", "txtName", 1620, 630, 3855, 375);
+    row("frmFront", "cmbYear", 4500, 1080, 975, 360);
+    row("frmFront", "txtQuestion", 1620, 2010, 3855, 1335);
+    row("frmFront", "lblQuestion", 120, 2280, 1575, 495);
+    row("frmFront", "cmdCancel", 1710, 3510, 855, 375);
+    row("frmFront", "cmdNext", 4650, 3510, 855, 375);
+    row("frmTarot", "client", 0, 0, 8880, 5370);
+    row("frmTarot", "lblInfo", 150, 570, 8625, 285);
+    row("frmTarot", "pctCard", 3000, 1530, 2175, 3735);
+    row("frmTarot", "lstOption", 5310, 1530, 3495, 1620);
+    row("frmTarot", "chkLA", 1800, 240, 1455, 255);
+    row("frmTarot", "chkRev", 6000, 3990, 225, 195);
+    row("frmTarot", "cmdAuto", 7200, 4410, 1575, 375);
+    row("frmTarot", "picMessage", 1860, 1860, 5295, 975);
+    row("frmManual", "frmManualClient", 0, 0, 7560, 6375);
+    row("frmManual", "picManual", 90, 480, 2415, 4095);
+    row("frmManual", "fraPictures", 2520, 540, 5055, 4035);
+    row("frmManual", "p_14", 90 + 375, 180 + 630, 350, 600); // column 1, row 1
+    row("frmManual", "p_77", 90 + 375 * 12, 180 + 630 * 5, 350, 600);
+    row("frmManual", "txtDisp", 90, 4620, 7395, 1245);
+    row("frmManual", "cmdBack", 6510, 5940, 975, 375);
+    row("frmManual", "picMessage", 1133, 2693, 5295, 975);
+    row("frmMDI", "txtDOB", 5430, 60, 1935, 285);
+    row("frmMDI", "txtCountry", 8370, 60, 2445, 285);
+    row("frmMDI", "txtQ", 1110, 420, 7485, 375);
+}
+
+void TestFrontWindows::controlsLieAtTheirDesignPlaces()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QRect, twips);
+    QWidget* w = openWindow(window);
+    QVERIFY(w);
+    auto* c = w->findChild<QWidget*>(control);
+    QVERIFY2(c, qPrintable(control));
+    const QRect expected = platform::twipRect(twips.x(), twips.y(), twips.width(), twips.height());
+    auto* main = qobject_cast<QMainWindow*>(w);
+    if (main && main->centralWidget() == c)
+        QCOMPARE(c->size(), expected.size()); // the client area lies below the menu bar
+    else
+        QCOMPARE(c->geometry(), expected);
+}
+
+void TestFrontWindows::tabOrderFollowsTheDesign()
+{
+    // The controls the Tab key visits, from the first one on.
+    const auto sequence = [](QWidget* first) {
+        QStringList names;
+        QWidget* w = first;
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(first->window())
+                && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+                names << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w && w != first && names.size() < 40);
+        return names;
+    };
+    FrmTarot* tarot = openSpreadWindow();
+    QVERIFY(tarot);
+    QCOMPARE(sequence(child<QWidget>(tarot, "lstOption")),
+             QStringList({"lstOption", "chkHA", "chkLA", "cmdAuto", "cmdManual", "cmdBack", "cmdCancel", "txtDisp",
+                          "chkRev", "txtQ"}));
+    child<QPushButton>(tarot, "cmdBack")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FrmFront* front = existingFrmFront();
+    QVERIFY(front);
+    QCOMPARE(sequence(child<QWidget>(front, "txtName")),
+             QStringList({"txtName", "cmbMonth", "cmbDate", "cmbYear", "txtCountry", "txtQuestion", "cmdNext",
+                          "cmdReset", "cmdCancel", "cmdBack"}));
+}
 
 void TestFrontWindows::readingRoundTripStartsFresh()
 {
