@@ -136,6 +136,8 @@ private slots:
     void controlsLieAtTheirDesignPlaces_data();
     void controlsLieAtTheirDesignPlaces();
     void tabOrderFollowsTheDesign();
+    void windowBordersFollowTheDesign_data();
+    void windowBordersFollowTheDesign();
 
     void readingRoundTripStartsFresh();
     void helpMenusOpenTheirPages_data();
@@ -1021,6 +1023,30 @@ void TestFrontWindows::tabOrderFollowsTheDesign()
     QCOMPARE(sequence(child<QWidget>(front, "txtName")),
              QStringList({"txtName", "cmbMonth", "cmbDate", "cmbYear", "txtCountry", "txtQuestion", "cmdNext",
                           "cmdReset", "cmdCancel", "cmdBack"}));
+}
+
+void TestFrontWindows::windowBordersFollowTheDesign_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("minimize");
+    QTest::addRow("querent") << QStringLiteral("frmFront") << false;
+    QTest::addRow("spread") << QStringLiteral("frmTarot") << true;
+    QTest::addRow("manual") << QStringLiteral("frmManual") << true;
+}
+
+void TestFrontWindows::windowBordersFollowTheDesign()
+{
+    // Fixed single borders: no maximize button, a minimize button only where
+    // the window has one, and a size the user cannot change.
+    QFETCH(QString, window);
+    QFETCH(bool, minimize);
+    QWidget* w = openWindow(window);
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kestrune v1.55"));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(bool(w->windowFlags() & Qt::WindowMinimizeButtonHint), minimize);
+    QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(w->minimumSize(), w->maximumSize());
 }
 
 void TestFrontWindows::readingRoundTripStartsFresh()
