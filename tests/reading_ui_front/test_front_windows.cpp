@@ -136,6 +136,8 @@ private slots:
     void controlsLieAtTheirDesignPlaces_data();
     void controlsLieAtTheirDesignPlaces();
     void tabOrderFollowsTheDesign();
+    void fontsAndColoursFollowTheDesign_data();
+    void fontsAndColoursFollowTheDesign();
     void windowBordersFollowTheDesign_data();
     void windowBordersFollowTheDesign();
 
@@ -251,6 +253,10 @@ FrmTarot* TestFrontWindows::openSpreadWindow(const QString& name)
 
 QWidget* TestFrontWindows::openWindow(const QString& which)
 {
+    if (which == QLatin1String("frmOpen")) {
+        frmOpen()->show();
+        return frmOpen();
+    }
     if (which == QLatin1String("frmFront"))
         return openQuerentWindow();
     FrmTarot* tarot = openSpreadWindow();
@@ -1047,6 +1053,66 @@ void TestFrontWindows::windowBordersFollowTheDesign()
     QCOMPARE(bool(w->windowFlags() & Qt::WindowMinimizeButtonHint), minimize);
     QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);
     QCOMPARE(w->minimumSize(), w->maximumSize());
+}
+
+void TestFrontWindows::fontsAndColoursFollowTheDesign_data()
+{
+    // Font size and weight of a control (all map onto DejaVu Sans) and, where
+    // the design gives one, a colour of its palette.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("colour");
+    const auto row = [](const char* window, const char* control, double points, bool bold,
+                        QPalette::ColorRole role = QPalette::NoRole, const QColor& colour = QColor()) {
+        QTest::addRow("%s %s", window, control) << QString::fromLatin1(window) << QString::fromLatin1(control)
+                                                << points << bold << int(role) << colour;
+    };
+    const QColor peach(255, 224, 192);
+    const QColor blue(0, 0, 255);
+    row("frmOpen", "Frame1", 8.25, true);
+    row("frmOpen", "cmdTutor", 14.25, true, QPalette::Button, QColor(255, 255, 192));
+    row("frmFront", "lblAge", 9.75, true);
+    row("frmFront", "cmbMonth", 9.75, true);
+    row("frmFront", "txtQuestion", 9.75, true);
+    row("frmFront", "cmdBack", 9.75, true, QPalette::Button, peach);
+    row("frmTarot", "lblInfo", 8.25, false, QPalette::WindowText, blue);
+    row("frmTarot", "txtQ", 8.25, false, QPalette::Text, blue);
+    row("frmTarot", "txtDisp", 8.25, true);
+    row("frmTarot", "chkHA", 8.25, false);
+    row("frmTarot", "cmdManual", 8.25, false, QPalette::Button, peach);
+    row("frmTarot", "picMessage", 0, false, QPalette::Window, QColor(255, 0, 0)); // a panel: no text
+    row("frmManual", "picMessage", 0, false, QPalette::Window, QColor(255, 0, 0));
+    row("frmTarot", "Label1", 14.25, true, QPalette::WindowText, blue);
+    row("frmTarot", "Label2", 9.75, false, QPalette::Window, Qt::white);
+    row("frmManual", "cmdCancel", 9.75, false, QPalette::Button, peach);
+    row("frmManual", "txtDisp", 8.25, true);
+    row("frmManual", "Label1", 14.25, true, QPalette::WindowText, blue);
+    row("frmMDI", "lblCountry", 8.25, true);
+    row("frmMDI", "txtDOB", 8.25, false);
+}
+
+void TestFrontWindows::fontsAndColoursFollowTheDesign()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(int, role);
+    QFETCH(QColor, colour);
+    QWidget* w = openWindow(window);
+    QVERIFY(w);
+    auto* c = w->findChild<QWidget*>(control);
+    QVERIFY2(c, qPrintable(control));
+    if (points > 0) {
+        QCOMPARE(c->font().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(c->font().pointSizeF(), points);
+        QCOMPARE(c->font().bold(), bold);
+    }
+    if (colour.isValid())
+        QCOMPARE(c->palette().color(QPalette::ColorRole(role)), colour);
 }
 
 void TestFrontWindows::readingRoundTripStartsFresh()

@@ -295,6 +295,11 @@ void TestReadingTable::variantLaysOutTheSpread()
         QVERIFY(label->isVisible() && label->isEnabled());
         QCOMPARE(label->text(), QString::number(i + 1));
         QCOMPARE(label->parentWidget(), box);
+        // A magenta number in heavy type at the box's top-left corner.
+        const QPoint offset = spreads::LabelOffset(i);
+        QCOMPARE(label->geometry(), platform::twipRect(offset.x(), offset.y(), 615, 495));
+        QCOMPARE(label->font().weight(), QFont::Black);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 0, 255));
         const QPoint at = spreads::PositionPlacement(listPosition, i);
         QCOMPARE(box->pos(), platform::twipPoint(at.x(), at.y()));
         const bool crossing = spreads::IsCrossingPosition(listPosition, i);
