@@ -7,7 +7,7 @@
 namespace kestrune::appinfo {
 
 inline QString title() { return QStringLiteral("Kestrune"); }
-inline QString version() { return QStringLiteral("1.0.0"); }
+inline QString version() { return QStringLiteral("1.55"); }
 
 // The forum named in every reading's preamble and closing line.
 inline QString forumSiteName() { return QStringLiteral("forum.example.org"); }

@@ -1185,7 +1185,7 @@ void TestFrontWindows::aboutBoxShowsTitleVersionAndLink()
     std::unique_ptr<QDialog> box(widgets::createAboutBox(front));
     QVERIFY(box->isModal());
     QCOMPARE(child<QLabel>(box.get(), "lblTitle")->text(), QStringLiteral("Kestrune"));
-    QVERIFY(child<QLabel>(box.get(), "lblVersion")->text().contains(QStringLiteral("1.0.0")));
+    QVERIFY(child<QLabel>(box.get(), "lblVersion")->text().contains(QStringLiteral("Version 1.55")));
     QVERIFY(!child<QLabel>(box.get(), "lblDescription")->text().isEmpty());
     auto* link = child<QLabel>(box.get(), "lblLink");
     emit link->linkActivated(QStringLiteral("https://kestrune.example.org/"));
