@@ -13,6 +13,7 @@
 #include "platform/Icons.h"
 #include "platform/Seams.h"
 #include "widgets/AboutBox.h"
+#include "widgets/DatePicker.h"
 #include "widgets/WebLinks.h"
 
 #include <QButtonGroup>
@@ -256,10 +257,9 @@ void FrmMain::buildGoalsTab(QWidget* page)
     txtGoalDesc->setAcceptRichText(false);
 
     makeLabel(page, QStringLiteral("Label12"), QStringLiteral("Goal Starting Date:"), 4680, 2730, 1920, 255);
-    // The two date pickers take these places.
-    mydtpStartingDate = make<QWidget>(page, QStringLiteral("mydtpStartingDate"), 6720, 2680, 3195, 400);
+    mydtpStartingDate = make<widgets::UserControl1>(page, QStringLiteral("mydtpStartingDate"), 6720, 2680, 3195, 400);
     makeLabel(page, QStringLiteral("Label11"), QStringLiteral("Goal Ending Date:"), 4680, 3240, 1920, 255);
-    mydtpEndingDate = make<QWidget>(page, QStringLiteral("mydtpEndingDate"), 6720, 3190, 3195, 400);
+    mydtpEndingDate = make<widgets::UserControl1>(page, QStringLiteral("mydtpEndingDate"), 6720, 3190, 3195, 400);
 
     QGroupBox* frame3 = makeFrame(page, QStringLiteral("Frame3"), QStringLiteral("Goal Timer"), 4680, 3720,
                                   5640, 1440);

@@ -15,6 +15,10 @@
 
 #include <array>
 
+namespace kestrune::widgets {
+class UserControl1;
+}
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -134,8 +138,8 @@ private:
     std::array<QPushButton*, 2> optGoals{};
     QLineEdit* txtGoalName = nullptr;
     QTextEdit* txtGoalDesc = nullptr;
-    QWidget* mydtpStartingDate = nullptr;
-    QWidget* mydtpEndingDate = nullptr;
+    widgets::UserControl1* mydtpStartingDate = nullptr;
+    widgets::UserControl1* mydtpEndingDate = nullptr;
     QPushButton* cmdNewGoal = nullptr;
     QPushButton* cmdSaveGoals = nullptr;
     QPushButton* cmdDeleteGoals = nullptr;

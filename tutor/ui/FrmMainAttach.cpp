@@ -8,28 +8,11 @@
 #include "tutor/ui/GoalsController.h"
 #include "tutor/ui/SettingsController.h"
 #include "tutor/ui/TrayController.h"
-#include "widgets/DatePicker.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
 
 namespace kestrune::tutor_ui {
-
-namespace {
-
-// Puts a date picker where the window left a placeholder, under the same name.
-widgets::UserControl1* replaceWithDatePicker(QWidget*& placeholder)
-{
-    auto* picker = new widgets::UserControl1(placeholder->parentWidget());
-    picker->setObjectName(placeholder->objectName());
-    picker->move(placeholder->pos());
-    picker->stackUnder(placeholder);
-    delete placeholder;
-    placeholder = picker;
-    return picker;
-}
-
-} // namespace
 
 void FrmMain::attachGoalsAndSettings()
 {
@@ -38,8 +21,8 @@ void FrmMain::attachGoalsAndSettings()
     goals.optGoals = optGoals;
     goals.txtGoalName = txtGoalName;
     goals.txtGoalDesc = txtGoalDesc;
-    goals.mydtpStartingDate = replaceWithDatePicker(mydtpStartingDate);
-    goals.mydtpEndingDate = replaceWithDatePicker(mydtpEndingDate);
+    goals.mydtpStartingDate = mydtpStartingDate;
+    goals.mydtpEndingDate = mydtpEndingDate;
     goals.cmdNewGoal = cmdNewGoal;
     goals.cmdSaveGoals = cmdSaveGoals;
     goals.cmdDeleteGoals = cmdDeleteGoals;
