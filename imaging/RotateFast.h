@@ -4,12 +4,12 @@
 // points, and the two fast ways of turning a picture.
 //
 //  - Quarter and half turns permute pixels directly.
-//  - Every other rotation maps each source pixel onto the same unit square
-//    turned and translated; instead of clipping every pixel pair, the fast path
-//    walks the grid edges once, each weighted by the colour difference of the
-//    two source pixels it separates, and accumulates the exact signed area they
-//    sweep per destination cell; a running sum along each destination row then
-//    gives every pixel's area-weighted colour sum and coverage.
+//  - Under every other rotation each destination pixel's preimage is the same
+//    turned unit square, moved by a constant step along a destination row. Its
+//    exact overlaps with the (at most 3 x 3) source pixels under it follow in
+//    closed form from where it lies in its first source pixel, so every
+//    destination pixel is one weighted sum of those source pixels, written
+//    once, with no clipping of pixel pairs.
 
 #include "imaging/Rotate.h"
 
@@ -53,10 +53,11 @@ bool RotateQuarter(const SourceView& src, int turn, const ProgressCallback& call
 
 // The exact area-weighted rotation for cosine c and n; X, Y are the turned
 // corners translated so their minimum is 0 (dst is sized to them and holds the
-// background). Calls the callback once per source column; pixels are written
-// as the sweep leaves them behind, so after a stop (false) dst holds part of
-// the picture and must be refilled. When `coverageSum` is given it receives
-// the total coverage (the picture's area, up to rounding).
+// background). Calls the callback once per source column, the calls spread
+// evenly over the destination rows; pixels are written as the rows are done,
+// so after a stop (false) dst holds part of the picture and must be refilled.
+// When `coverageSum` is given it receives the total coverage (the picture's
+// area, up to rounding).
 bool RotateGeneral(const SourceView& src, double c, double n, const double X[4], const double Y[4],
                    const ProgressCallback& callback, const DestView& dst, double* coverageSum = nullptr);
 

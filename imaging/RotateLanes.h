@@ -1,0 +1,211 @@
+// The general rotation's inner loops for one vector width, included by
+// RotateFast.cpp once for 256-bit vectors (compiled for AVX2 and FMA, chosen
+// at run time) and once for 128-bit ones (plain x86-64). It expects Square,
+// Mapping, kPad and rowSpan, and KESTRUNE_LANES set to 8 or 4.
+//
+// No include guard: every inclusion defines the same names in its own
+// namespace.
+
+#if KESTRUNE_LANES == 8
+constexpr int N = 8;
+typedef float F __attribute__((vector_size(32)));
+typedef qint32 I __attribute__((vector_size(32)));
+#else
+constexpr int N = 4;
+typedef float F __attribute__((vector_size(16)));
+typedef qint32 I __attribute__((vector_size(16)));
+#endif
+
+[[gnu::always_inline]] inline F vmax(F a, F b) { return a > b ? a : b; }
+[[gnu::always_inline]] inline F vmin(F a, F b) { return a < b ? a : b; }
+
+// The area of the right-angled cone spanned by g1 and g2 from the origin that
+// lies left of dx and below dy: the integral over heights 0..dy of its chord
+// min(max(dx + y·t, 0), y·(t + 1/t)). Every term stays small however close t
+// is to 0, so a square nearly in line with the grid is as exact as any other.
+[[gnu::always_inline]] inline F coneArea(const Square& q, F dx, F dy)
+{
+    const F zero = F{} + 0.0f;
+    const F yp = vmax(dy, zero);
+    const F a = vmin(vmax(dx * q.t, zero), yp);
+    const F b = dx >= zero ? a : vmin(dx * q.negCot, yp);
+    return a * (a * q.halfM) + (yp - b) * (dx + q.halfT * (yp + b));
+}
+
+// The area of the square on the near side of a grid line at distance h from
+// the near side of its bounding box (the same along either axis).
+[[gnu::always_inline]] inline F sliceArea(const Square& q, F h)
+{
+    const F zero = F{} + 0.0f;
+    h = vmax(h, zero);
+    const F p = vmin(h, F{} + q.s);
+    const F r = vmin(vmax(h - q.s, zero), F{} + (q.c - q.s));
+    const F e = vmin(vmax(h - q.c, zero), F{} + q.s);
+    return p * (p * q.halfM) + (r + e) * q.sideChord - e * (e * q.halfM);
+}
+
+// The overlaps w[i][k] of the square, its bounding box's corner at (fx, fy)
+// in source pixel (0, 0), with source pixel (i, k).
+[[gnu::always_inline]] inline void overlaps(const Square& q, F fx, F fy,
+                                            F w[3][3])
+{
+    // The cones at the square's corners: lowest (+), right (-), left (-), top (+).
+    const F v0x = fx + q.s, v0y = fy;
+    const F v1x = v0x + q.c, v1y = fy + q.s;
+    const F v2x = fx, v2y = fy + q.c;
+    const F v3x = fx + q.c, v3y = v1y + q.c;
+    F a[4][4]; // a[X][Y]: the area left of X and below Y, X, Y = 0..3
+    for (int X = 1; X <= 2; ++X)
+        for (int Y = 1; Y <= 2; ++Y) {
+            const float gx = float(X), gy = float(Y);
+            a[X][Y] = coneArea(q, gx - v0x, gy - v0y) - coneArea(q, gx - v1x, gy - v1y)
+                - coneArea(q, gx - v2x, gy - v2y) + coneArea(q, gx - v3x, gy - v3y);
+        }
+    const F zero = F{} + 0.0f;
+    for (int i = 0; i < 4; ++i)
+        a[i][0] = a[0][i] = zero;
+    a[1][3] = sliceArea(q, 1.0f - fx);
+    a[2][3] = sliceArea(q, 2.0f - fx);
+    a[3][1] = sliceArea(q, 1.0f - fy);
+    a[3][2] = sliceArea(q, 2.0f - fy);
+    a[3][3] = zero + q.area;
+    for (int i = 0; i < 3; ++i)
+        for (int k = 0; k < 3; ++k)
+            w[i][k] = a[i + 1][k + 1] - a[i][k + 1] - a[i + 1][k] + a[i][k];
+}
+
+// One channel of a pixel: the sum divided by a full coverage, or blended with
+// the old colour by the uncovered share; clamped to 0..255, rounded half to
+// even (in the default rounding mode adding and taking away 1.5·2^23 rounds
+// so) and moved to its place in the pixel word.
+[[gnu::always_inline]] inline I level(F sum, F scale, F rest, I old, int shift)
+{
+    const F v = sum * scale + rest * __builtin_convertvector((old >> shift) & 0xff, F);
+    F r = vmin(vmax(v, F{}), F{} + 255.0f);
+    r = (r + 12582912.0f) - 12582912.0f;
+    return __builtin_convertvector(r, I) << shift;
+}
+
+// The destination pixels of row y in lanes xs .. xs + N - 1 that lie in
+// [x0, x1); the others are left as they are. Returns the sum of their coverage.
+[[gnu::always_inline]] inline float placeLanes(const Mapping& m, const DestView& dst, int y, int xs, int x0, int x1)
+{
+    F lane;
+    for (int j = 0; j < N; ++j)
+        lane[j] = float(j);
+    const double pu = m.u0 + y * m.rowU + xs * m.stepU;
+    const double pv = m.v0 + y * m.rowV + xs * m.stepV;
+    const double iu = std::floor(pu), iv = std::floor(pv);
+    // Positions within a few pixels of the first lane's cell, so that float
+    // keeps them exact to well below a thousandth of a level.
+    const F locU = float(pu - iu) + lane * float(m.stepU);
+    const F locV = float(pv - iv) + lane * float(m.stepV);
+    // Never below -8, so truncation after an offset is the floor.
+    const I cellU = __builtin_convertvector(locU + 8.0f, I) - 8;
+    const I cellV = __builtin_convertvector(locV + 8.0f, I) - 8;
+    const F fx = locU - __builtin_convertvector(cellU, F);
+    const F fy = locV - __builtin_convertvector(cellV, F);
+    I bu = cellU + int(iu), bv = cellV + int(iv);
+    // Lanes past x1 read from within the padded source too.
+    bu = bu < -kPad ? I{} - kPad : bu;
+    bu = bu > m.Wu ? I{} + m.Wu : bu;
+    bv = bv < -kPad ? I{} - kPad : bv;
+    bv = bv > m.Wv ? I{} + m.Wv : bv;
+    const I index = bu * int(m.strideU) + bv * int(m.strideV);
+
+    F w[3][3];
+    overlaps(m.q, fx, fy, w);
+
+    F sb = F{}, sg = F{}, sr = F{}, cv = F{};
+    for (int k = 0; k < 3; ++k)
+        for (int i = 0; i < 3; ++i) {
+            const int offset = int(i * m.strideU + k * m.strideV);
+#if KESTRUNE_LANES == 8
+            const __m256i at = reinterpret_cast<__m256i>(index + offset);
+            const I p = reinterpret_cast<I>(_mm256_i32gather_epi32(reinterpret_cast<const int*>(m.origin), at, 4));
+#else
+            I p;
+            for (int j = 0; j < N; ++j)
+                p[j] = qint32(m.origin[index[j] + offset]);
+#endif
+            const F wk = w[i][k];
+            sb += wk * __builtin_convertvector(p & 0xff, F);
+            sg += wk * __builtin_convertvector((p >> 8) & 0xff, F);
+            sr += wk * __builtin_convertvector((p >> 16) & 0xff, F);
+            cv += wk * __builtin_convertvector(p >> 24, F); // 1 inside the picture, 0 in the padding
+        }
+
+    quint32* out = dst.row(y) + xs;
+    const bool whole = xs + N <= dst.width;
+    I old;
+    if (whole)
+        std::memcpy(&old, out, sizeof old);
+    else
+        for (int j = 0; j < N; ++j)
+            old[j] = xs + j < dst.width ? qint32(out[j]) : 0;
+    // Coverage this close to 1 is treated as full: the difference to blending
+    // is far below a level, and it keeps the choice predictable.
+    constexpr float kFull = 1.0f - 1.0f / 4096.0f;
+    const F one = F{} + 1.0f;
+    const auto full = cv >= kFull;
+    const F scale = full ? one / cv : one;
+    const F rest = full ? F{} : one - cv;
+    const I packed = level(sb, scale, rest, old, 0) | level(sg, scale, rest, old, 8)
+        | level(sr, scale, rest, old, 16) | qint32(dst.fillBits);
+    const I at = __builtin_convertvector(lane, I) + xs;
+    const I valid = (at >= x0) & (at < x1);
+    const I result = (cv > 0.0f) & (valid != 0) ? packed : old;
+    if (whole) {
+        std::memcpy(out, &result, sizeof result);
+    } else {
+        for (int j = 0; j < N; ++j)
+            if (valid[j])
+                out[j] = quint32(result[j]);
+    }
+    const F counted = (valid != 0) ? cv : F{};
+    float total = 0.0f;
+    for (int j = 0; j < N; ++j)
+        total += counted[j];
+    return total;
+}
+
+bool placeRows(const Mapping& m, int W, const ProgressCallback& callback, const DestView& dst, double* coverageSum)
+{
+    // Bands of rows, each done in tiles of columns: a tile's preimage is a
+    // small turned square of the source, which stays in the cache while its
+    // rows are done.
+    constexpr int kBand = 16, kTile = 32 * N;
+    double total = 0.0;
+    int reported = 0;
+    int spans[kBand][2];
+    for (int y0 = 0; y0 < dst.height; y0 += kBand) {
+        const int y1 = std::min(dst.height, y0 + kBand);
+        int lo = dst.width, hi = 0;
+        for (int y = y0; y < y1; ++y) {
+            rowSpan(m, y, dst.width, spans[y - y0][0], spans[y - y0][1]);
+            if (spans[y - y0][0] < spans[y - y0][1]) {
+                lo = std::min(lo, spans[y - y0][0]);
+                hi = std::max(hi, spans[y - y0][1]);
+            }
+        }
+        for (int t0 = lo - lo % N; t0 < hi; t0 += kTile) {
+            const int t1 = std::min(hi, t0 + kTile);
+            float tileTotal = 0.0f;
+            for (int y = y0; y < y1; ++y) {
+                const int x0 = std::max(t0, spans[y - y0][0]), x1 = std::min(t1, spans[y - y0][1]);
+                for (int x = x0 - (x0 - t0) % N; x < x1; x += N)
+                    tileTotal += placeLanes(m, dst, y, x, x0, x1);
+            }
+            total += tileTotal;
+        }
+        // The callback runs once per source column, spread evenly over the rows.
+        const int due = int(qint64(y1) * W / dst.height);
+        for (; reported < due; ++reported)
+            if (callback && callback(double(reported + 1) / double(W), reported + 1, W) != 0)
+                return false;
+    }
+    if (coverageSum)
+        *coverageSum = total;
+    return true;
+}
+
