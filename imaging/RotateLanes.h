@@ -16,8 +16,13 @@ typedef float F __attribute__((vector_size(16)));
 typedef qint32 I __attribute__((vector_size(16)));
 #endif
 
-[[gnu::always_inline]] inline F vmax(F a, F b) { return a > b ? a : b; }
-[[gnu::always_inline]] inline F vmin(F a, F b) { return a < b ? a : b; }
+#if KESTRUNE_LANES == 8
+[[gnu::always_inline]] inline F vmax(F a, F b) { return F(_mm256_max_ps(__m256(a), __m256(b))); }
+[[gnu::always_inline]] inline F vmin(F a, F b) { return F(_mm256_min_ps(__m256(a), __m256(b))); }
+#else
+[[gnu::always_inline]] inline F vmax(F a, F b) { return F(_mm_max_ps(__m128(a), __m128(b))); }
+[[gnu::always_inline]] inline F vmin(F a, F b) { return F(_mm_min_ps(__m128(a), __m128(b))); }
+#endif
 
 // The area of the right-angled cone spanned by g1 and g2 from the origin that
 // lies left of dx and below dy: the integral over heights 0..dy of its chord
@@ -27,8 +32,10 @@ typedef qint32 I __attribute__((vector_size(16)));
 {
     const F zero = F{} + 0.0f;
     const F yp = vmax(dy, zero);
-    const F a = vmin(vmax(dx * q.t, zero), yp);
-    const F b = dx >= zero ? a : vmin(dx * q.negCot, yp);
+    // a: where the chord stops growing with the cone's width (0 when dx < 0);
+    // b: where it starts (beyond a only when dx < 0).
+    const F a = vmax(vmin(dx * q.t, yp), zero);
+    const F b = vmax(a, vmin(dx * q.negCot, yp));
     return a * (a * q.halfM) + (yp - b) * (dx + q.halfT * (yp + b));
 }
 
@@ -46,29 +53,38 @@ typedef qint32 I __attribute__((vector_size(16)));
 
 // The overlaps w[i][k] of the square, its bounding box's corner at (fx, fy)
 // in source pixel (0, 0), with source pixel (i, k).
-[[gnu::always_inline]] inline void overlaps(const Square& q, F fx, F fy,
-                                            F w[3][3])
+//
+// a[X][Y] is the square's area left of X and below Y. The square is the signed
+// sum of the cones at its corners spanned by two of its sides: lowest (+),
+// right (-), left (-), top (+) for the cones opening upwards, and likewise for
+// the cones opening to the left or downwards (the same figure turned by 90 or
+// 180 degrees). A cone that lies wholly on the far side of a grid line adds
+// nothing beyond it, so each grid point takes the cones and quadrant that
+// need the fewest: below-left of (1, 1) three upward cones; below-right of
+// (2, 1) the right corner's leftward cone alone; above-right of (1, 2) and
+// (2, 2) the top corner's downward cone alone. The quadrants around a grid
+// point add up to the strips on either side of its lines.
+[[gnu::always_inline]] inline void overlaps(const Square& q, F fx, F fy, F w[3][3])
 {
-    // The cones at the square's corners: lowest (+), right (-), left (-), top (+).
-    const F v0x = fx + q.s, v0y = fy;
-    const F v1x = v0x + q.c, v1y = fy + q.s;
-    const F v2x = fx, v2y = fy + q.c;
-    const F v3x = fx + q.c, v3y = v1y + q.c;
-    F a[4][4]; // a[X][Y]: the area left of X and below Y, X, Y = 0..3
-    for (int X = 1; X <= 2; ++X)
-        for (int Y = 1; Y <= 2; ++Y) {
-            const float gx = float(X), gy = float(Y);
-            a[X][Y] = coneArea(q, gx - v0x, gy - v0y) - coneArea(q, gx - v1x, gy - v1y)
-                - coneArea(q, gx - v2x, gy - v2y) + coneArea(q, gx - v3x, gy - v3y);
-        }
+    const F v0x = fx + q.s, v0y = fy;           // lowest corner
+    const F v1x = v0x + q.c, v1y = fy + q.s;    // right corner
+    const F v2x = fx, v2y = fy + q.c;           // left corner
+    const F v3x = fx + q.c, v3y = v1y + q.c;    // top corner
     const F zero = F{} + 0.0f;
+    const F area = zero + q.area;
+    F a[4][4];
     for (int i = 0; i < 4; ++i)
         a[i][0] = a[0][i] = zero;
     a[1][3] = sliceArea(q, 1.0f - fx);
     a[2][3] = sliceArea(q, 2.0f - fx);
     a[3][1] = sliceArea(q, 1.0f - fy);
     a[3][2] = sliceArea(q, 2.0f - fy);
-    a[3][3] = zero + q.area;
+    a[3][3] = area;
+    a[1][1] = coneArea(q, 1.0f - v0x, 1.0f - v0y) - coneArea(q, 1.0f - v1x, 1.0f - v1y)
+        - coneArea(q, 1.0f - v2x, 1.0f - v2y);
+    a[2][1] = a[3][1] - coneArea(q, 1.0f - v1y, v1x - 2.0f);
+    a[1][2] = a[1][3] + a[3][2] - area + coneArea(q, v3x - 1.0f, v3y - 2.0f);
+    a[2][2] = a[2][3] + a[3][2] - area + coneArea(q, v3x - 2.0f, v3y - 2.0f);
     for (int i = 0; i < 3; ++i)
         for (int k = 0; k < 3; ++k)
             w[i][k] = a[i + 1][k + 1] - a[i][k + 1] - a[i + 1][k] + a[i][k];
@@ -87,8 +103,10 @@ typedef qint32 I __attribute__((vector_size(16)));
 }
 
 // The destination pixels of row y in lanes xs .. xs + N - 1 that lie in
-// [x0, x1); the others are left as they are. Returns the sum of their coverage.
-[[gnu::always_inline]] inline float placeLanes(const Mapping& m, const DestView& dst, int y, int xs, int x0, int x1)
+// [x0, x1); the others are left as they are. Returns the sum of their coverage
+// when asked for it.
+[[gnu::always_inline]] inline float placeLanes(const Mapping& m, const DestView& dst, int y, int xs, int x0, int x1,
+                                              bool wantTotal)
 {
     F lane;
     for (int j = 0; j < N; ++j)
@@ -162,10 +180,12 @@ typedef qint32 I __attribute__((vector_size(16)));
             if (valid[j])
                 out[j] = quint32(result[j]);
     }
-    const F counted = (valid != 0) ? cv : F{};
     float total = 0.0f;
-    for (int j = 0; j < N; ++j)
-        total += counted[j];
+    if (wantTotal) {
+        const F counted = (valid != 0) ? cv : F{};
+        for (int j = 0; j < N; ++j)
+            total += counted[j];
+    }
     return total;
 }
 
@@ -194,7 +214,7 @@ bool placeRows(const Mapping& m, int W, const ProgressCallback& callback, const 
             for (int y = y0; y < y1; ++y) {
                 const int x0 = std::max(t0, spans[y - y0][0]), x1 = std::min(t1, spans[y - y0][1]);
                 for (int x = x0 - (x0 - t0) % N; x < x1; x += N)
-                    tileTotal += placeLanes(m, dst, y, x, x0, x1);
+                    tileTotal += placeLanes(m, dst, y, x, x0, x1, coverageSum != nullptr);
             }
             total += tileTotal;
         }
