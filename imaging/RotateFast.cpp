@@ -180,11 +180,9 @@ struct Mapping {
     // (u0 + y·rowU, v0 + y·rowV); it moves by (stepU, stepV) per pixel.
     double u0, v0, rowU, rowV, stepU, stepV;
     int Wu, Wv;            // the source's size in the working frame
-    qsizetype strideU, strideV; // words per unit of u and v in the padded source
-    const quint32* origin; // padded source pixel (0, 0)
+    qsizetype strideU, strideV; // words per unit of u and v in the source
+    const quint32* data;   // source pixel (0, 0)
 };
-
-constexpr int kPad = 3; // background pixels around the padded source
 
 // The destination pixels of row y whose preimage's bounding box can meet the
 // source: [x0, x1).
@@ -305,19 +303,9 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     m.Wu = transposed ? H : W;
     m.Wv = transposed ? W : H;
 
-    // The source with a border of empty pixels; the unused byte is 1 inside
-    // the picture, so the weighted sum of it is the coverage.
-    const qsizetype stride = qsizetype(W) + 2 * kPad;
-    std::vector<quint32> padded(std::size_t(stride) * std::size_t(H + 2 * kPad), 0u);
-    for (int k = 0; k < H; ++k) {
-        const quint32* in = src.data + k * src.stride;
-        quint32* out = padded.data() + (k + kPad) * stride + kPad;
-        for (int j = 0; j < W; ++j)
-            out[j] = (in[j] & 0x00ffffffu) | 0x01000000u;
-    }
-    m.origin = padded.data() + kPad * stride + kPad;
-    m.strideU = transposed ? stride : 1;
-    m.strideV = transposed ? 1 : stride;
+    m.data = src.data;
+    m.strideU = transposed ? src.stride : 1;
+    m.strideV = transposed ? 1 : src.stride;
 
     return useWide() ? wide::placeRows(m, W, callback, dst, coverageSum)
                      : narrow::placeRows(m, W, callback, dst, coverageSum);

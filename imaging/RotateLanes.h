@@ -1,7 +1,7 @@
 // The general rotation's inner loops for one vector width, included by
 // RotateFast.cpp once for 256-bit vectors (compiled for AVX2 and FMA, chosen
 // at run time) and once for 128-bit ones (plain x86-64). It expects Square,
-// Mapping, kPad and rowSpan, and KESTRUNE_LANES set to 8 or 4.
+// Mapping and rowSpan, and KESTRUNE_LANES set to 8 or 4.
 //
 // No include guard: every inclusion defines the same names in its own
 // namespace.
@@ -90,6 +90,29 @@ typedef qint32 I __attribute__((vector_size(16)));
             w[i][k] = a[i + 1][k + 1] - a[i][k + 1] - a[i + 1][k] + a[i][k];
 }
 
+// Whether every lane of a mask is set.
+[[gnu::always_inline]] inline bool allLanes(I mask)
+{
+#if KESTRUNE_LANES == 8
+    return _mm256_movemask_ps(__m256(mask)) == 0xff;
+#else
+    return _mm_movemask_ps(__m128(mask)) == 0xf;
+#endif
+}
+
+// The pixel words at data[index[j]].
+[[gnu::always_inline]] inline I gather(const quint32* data, I index)
+{
+#if KESTRUNE_LANES == 8
+    return I(_mm256_i32gather_epi32(reinterpret_cast<const int*>(data), __m256i(index), 4));
+#else
+    I p;
+    for (int j = 0; j < N; ++j)
+        p[j] = qint32(data[index[j]]);
+    return p;
+#endif
+}
+
 // One channel of a pixel: the sum divided by a full coverage, or blended with
 // the old colour by the uncovered share; clamped to 0..255, rounded half to
 // even (in the default rounding mode adding and taking away 1.5·2^23 rounds
@@ -123,35 +146,45 @@ typedef qint32 I __attribute__((vector_size(16)));
     const I cellV = __builtin_convertvector(locV + 8.0f, I) - 8;
     const F fx = locU - __builtin_convertvector(cellU, F);
     const F fy = locV - __builtin_convertvector(cellV, F);
-    I bu = cellU + int(iu), bv = cellV + int(iv);
-    // Lanes past x1 read from within the padded source too.
-    bu = bu < -kPad ? I{} - kPad : bu;
-    bu = bu > m.Wu ? I{} + m.Wu : bu;
-    bv = bv < -kPad ? I{} - kPad : bv;
-    bv = bv > m.Wv ? I{} + m.Wv : bv;
-    const I index = bu * int(m.strideU) + bv * int(m.strideV);
+    const I bu = cellU + int(iu), bv = cellV + int(iv);
+    const I at = __builtin_convertvector(lane, I) + xs;
+    const I valid = (at >= x0) & (at < x1);
 
     F w[3][3];
     overlaps(m.q, fx, fy, w);
 
-    F sb = F{}, sg = F{}, sr = F{}, cv = F{};
-    for (int k = 0; k < 3; ++k)
-        for (int i = 0; i < 3; ++i) {
-            const int offset = int(i * m.strideU + k * m.strideV);
-#if KESTRUNE_LANES == 8
-            const __m256i at = reinterpret_cast<__m256i>(index + offset);
-            const I p = reinterpret_cast<I>(_mm256_i32gather_epi32(reinterpret_cast<const int*>(m.origin), at, 4));
-#else
-            I p;
-            for (int j = 0; j < N; ++j)
-                p[j] = qint32(m.origin[index[j] + offset]);
-#endif
-            const F wk = w[i][k];
-            sb += wk * __builtin_convertvector(p & 0xff, F);
-            sg += wk * __builtin_convertvector((p >> 8) & 0xff, F);
-            sr += wk * __builtin_convertvector((p >> 16) & 0xff, F);
-            cv += wk * __builtin_convertvector(p >> 24, F); // 1 inside the picture, 0 in the padding
-        }
+    F sb = F{}, sg = F{}, sr = F{}, cv;
+    const I inner = (bu >= 0) & (bu < m.Wu - 2) & (bv >= 0) & (bv < m.Wv - 2);
+    if (allLanes(inner | ~valid)) {
+        // Every block lies inside the picture (lanes past x1 read pixel 0, 0):
+        // the coverage is the square's whole area.
+        const I index = valid ? bu * int(m.strideU) + bv * int(m.strideV) : I{};
+        for (int k = 0; k < 3; ++k)
+            for (int i = 0; i < 3; ++i) {
+                const I p = gather(m.data, index + int(i * m.strideU + k * m.strideV));
+                const F wk = w[i][k];
+                sb += wk * __builtin_convertvector(p & 0xff, F);
+                sg += wk * __builtin_convertvector((p >> 8) & 0xff, F);
+                sr += wk * __builtin_convertvector((p >> 16) & 0xff, F);
+            }
+        cv = F{} + m.q.area;
+    } else {
+        // Near the picture's sides: pixels outside it weigh nothing (their
+        // reads are moved onto the picture's edge).
+        cv = F{};
+        for (int k = 0; k < 3; ++k)
+            for (int i = 0; i < 3; ++i) {
+                const I u = bu + i, v = bv + k;
+                const I inside = (u >= 0) & (u < m.Wu) & (v >= 0) & (v < m.Wv) & valid;
+                const I cu = inside ? u : I{}, cvv = inside ? v : I{};
+                const I p = gather(m.data, cu * int(m.strideU) + cvv * int(m.strideV));
+                const F wk = inside ? w[i][k] : F{};
+                sb += wk * __builtin_convertvector(p & 0xff, F);
+                sg += wk * __builtin_convertvector((p >> 8) & 0xff, F);
+                sr += wk * __builtin_convertvector((p >> 16) & 0xff, F);
+                cv += wk;
+            }
+    }
 
     quint32* out = dst.row(y) + xs;
     const bool whole = xs + N <= dst.width;
@@ -170,8 +203,6 @@ typedef qint32 I __attribute__((vector_size(16)));
     const F rest = full ? F{} : one - cv;
     const I packed = level(sb, scale, rest, old, 0) | level(sg, scale, rest, old, 8)
         | level(sr, scale, rest, old, 16) | qint32(dst.fillBits);
-    const I at = __builtin_convertvector(lane, I) + xs;
-    const I valid = (at >= x0) & (at < x1);
     const I result = (cv > 0.0f) & (valid != 0) ? packed : old;
     if (whole) {
         std::memcpy(out, &result, sizeof result);
