@@ -51,6 +51,14 @@ typedef qint32 I __attribute__((vector_size(16)));
     return p * (p * q.halfM) + (r + e) * q.sideChord - e * (e * q.halfM);
 }
 
+// The same for a line more than 1 from the box's near side, which has passed
+// the lowest and both side corners.
+[[gnu::always_inline]] inline F farSliceArea(const Square& q, F h)
+{
+    const F e = vmin(vmax(h - q.c, F{}), F{} + q.s);
+    return q.farBase + e * q.sideChord - e * (e * q.halfM);
+}
+
 // The overlaps w[i][k] of the square, its bounding box's corner at (fx, fy)
 // in source pixel (0, 0), with source pixel (i, k).
 //
@@ -72,22 +80,45 @@ typedef qint32 I __attribute__((vector_size(16)));
     const F v3x = fx + q.c, v3y = v1y + q.c;    // top corner
     const F zero = F{} + 0.0f;
     const F area = zero + q.area;
-    F a[4][4];
-    for (int i = 0; i < 4; ++i)
-        a[i][0] = a[0][i] = zero;
+    F a[4][4]; // a[X][Y] for X, Y = 1..3 (0 on the lines through the box's corner)
     a[1][3] = sliceArea(q, 1.0f - fx);
-    a[2][3] = sliceArea(q, 2.0f - fx);
+    a[2][3] = farSliceArea(q, 2.0f - fx);
     a[3][1] = sliceArea(q, 1.0f - fy);
-    a[3][2] = sliceArea(q, 2.0f - fy);
+    a[3][2] = farSliceArea(q, 2.0f - fy);
     a[3][3] = area;
     a[1][1] = coneArea(q, 1.0f - v0x, 1.0f - v0y) - coneArea(q, 1.0f - v1x, 1.0f - v1y)
         - coneArea(q, 1.0f - v2x, 1.0f - v2y);
     a[2][1] = a[3][1] - coneArea(q, 1.0f - v1y, v1x - 2.0f);
     a[1][2] = a[1][3] + a[3][2] - area + coneArea(q, v3x - 1.0f, v3y - 2.0f);
     a[2][2] = a[2][3] + a[3][2] - area + coneArea(q, v3x - 2.0f, v3y - 2.0f);
-    for (int i = 0; i < 3; ++i)
-        for (int k = 0; k < 3; ++k)
-            w[i][k] = a[i + 1][k + 1] - a[i][k + 1] - a[i + 1][k] + a[i][k];
+    // The areas between neighbouring vertical lines, below each Y; their
+    // differences between neighbouring Y are the overlaps.
+    F d[3][4];
+    for (int Y = 1; Y <= 3; ++Y) {
+        d[0][Y] = a[1][Y];
+        d[1][Y] = a[2][Y] - a[1][Y];
+        d[2][Y] = a[3][Y] - a[2][Y];
+    }
+    for (int i = 0; i < 3; ++i) {
+        w[i][0] = d[i][1];
+        w[i][1] = d[i][2] - d[i][1];
+        w[i][2] = d[i][3] - d[i][2];
+    }
+}
+
+// Byte `byte` (0 blue, 1 green, 2 red) of every pixel word, as a float.
+template <int byte>
+[[gnu::always_inline]] inline F channel(I p)
+{
+#if KESTRUNE_LANES == 8
+    if constexpr (byte > 0) {
+        constexpr char z = char(0x80); // a zero byte
+        const __m256i pick = _mm256_setr_epi8(byte, z, z, z, byte + 4, z, z, z, byte + 8, z, z, z, byte + 12, z, z, z,
+                                              byte, z, z, z, byte + 4, z, z, z, byte + 8, z, z, z, byte + 12, z, z, z);
+        return __builtin_convertvector(I(_mm256_shuffle_epi8(__m256i(p), pick)), F);
+    }
+#endif
+    return __builtin_convertvector((p >> (8 * byte)) & 0xff, F);
 }
 
 // Whether every lane of a mask is set.
@@ -163,9 +194,9 @@ typedef qint32 I __attribute__((vector_size(16)));
             for (int i = 0; i < 3; ++i) {
                 const I p = gather(m.data, index + int(i * m.strideU + k * m.strideV));
                 const F wk = w[i][k];
-                sb += wk * __builtin_convertvector(p & 0xff, F);
-                sg += wk * __builtin_convertvector((p >> 8) & 0xff, F);
-                sr += wk * __builtin_convertvector((p >> 16) & 0xff, F);
+                sb += wk * channel<0>(p);
+                sg += wk * channel<1>(p);
+                sr += wk * channel<2>(p);
             }
         cv = F{} + m.q.area;
     } else {
@@ -179,9 +210,9 @@ typedef qint32 I __attribute__((vector_size(16)));
                 const I cu = inside ? u : I{}, cvv = inside ? v : I{};
                 const I p = gather(m.data, cu * int(m.strideU) + cvv * int(m.strideV));
                 const F wk = inside ? w[i][k] : F{};
-                sb += wk * __builtin_convertvector(p & 0xff, F);
-                sg += wk * __builtin_convertvector((p >> 8) & 0xff, F);
-                sr += wk * __builtin_convertvector((p >> 16) & 0xff, F);
+                sb += wk * channel<0>(p);
+                sg += wk * channel<1>(p);
+                sr += wk * channel<2>(p);
                 cv += wk;
             }
     }
