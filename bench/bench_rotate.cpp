@@ -130,6 +130,16 @@ void Cases(benchmark::internal::Benchmark* b)
     b->ArgNames({"w", "h", "deci_deg"})->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
+// The fast path at more angles on the large picture: near a quarter turn,
+// steep, shallow and in every quadrant (the general path must keep its speed
+// at all of them).
+void AngleSweep(benchmark::internal::Benchmark* b)
+{
+    for (int tenths : {1, 5, 50, 173, 300, 450, 600, 800, 899, 1350, 2000, 2873, 3333})
+        b->Args({1200, 2000, tenths});
+    b->ArgNames({"w", "h", "deci_deg"})->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
 void ReferenceCases(benchmark::internal::Benchmark* b)
 {
     Cases(b);
@@ -142,3 +152,4 @@ BENCHMARK(BM_RotateReference)->Apply(ReferenceCases);
 BENCHMARK(BM_RotateFast)->Apply(Cases);
 BENCHMARK(BM_RotateQt)->Apply(Cases);
 BENCHMARK(BM_RotateFastVsQt)->Apply(Cases);
+BENCHMARK(BM_RotateFast)->Name("BM_RotateFastAngles")->Apply(AngleSweep);

@@ -254,14 +254,14 @@ template <int byte>
 bool placeRows(const Mapping& m, int W, const ProgressCallback& callback, const DestView& dst, double* coverageSum)
 {
     // Bands of rows, each done in tiles of columns: a tile's preimage is a
-    // small turned square of the source, which stays in the cache while its
+    // small turned piece of the source, which stays in the cache while its
     // rows are done.
-    constexpr int kBand = 16, kTile = 32 * N;
+    const int band = m.band, tile = 1024 / m.band;
     double total = 0.0;
     int reported = 0;
-    int spans[kBand][2];
-    for (int y0 = 0; y0 < dst.height; y0 += kBand) {
-        const int y1 = std::min(dst.height, y0 + kBand);
+    int spans[Mapping::kMaxBand][2];
+    for (int y0 = 0; y0 < dst.height; y0 += band) {
+        const int y1 = std::min(dst.height, y0 + band);
         int lo = dst.width, hi = 0;
         for (int y = y0; y < y1; ++y) {
             rowSpan(m, y, dst.width, spans[y - y0][0], spans[y - y0][1]);
@@ -270,8 +270,8 @@ bool placeRows(const Mapping& m, int W, const ProgressCallback& callback, const 
                 hi = std::max(hi, spans[y - y0][1]);
             }
         }
-        for (int t0 = lo - lo % N; t0 < hi; t0 += kTile) {
-            const int t1 = std::min(hi, t0 + kTile);
+        for (int t0 = lo - lo % N; t0 < hi; t0 += tile) {
+            const int t1 = std::min(hi, t0 + tile);
             float tileTotal = 0.0f;
             for (int y = y0; y < y1; ++y) {
                 const int x0 = std::max(t0, spans[y - y0][0]), x1 = std::min(t1, spans[y - y0][1]);
