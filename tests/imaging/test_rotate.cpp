@@ -468,6 +468,10 @@ void TestRotate::fastMatchesReference_data()
     QTest::addRow("12x50 at 270.043") << 12 << 50 << 270.043;
     QTest::addRow("50x12 at 89.96") << 50 << 12 << 89.96;
     QTest::addRow("1x28 at 270.000000037") << 1 << 28 << 270.000000037;
+    // Destinations wider than the fast path's tiles of columns, done in
+    // several bands of rows.
+    QTest::addRow("300x200 at 17.3") << 300 << 200 << 17.3;
+    QTest::addRow("300x200 at 45") << 300 << 200 << 45.0;
 }
 
 void TestRotate::fastMatchesReference()
