@@ -259,26 +259,25 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     // and sides e1 = M·(1, 0) (along the row) and e2 = M·(0, 1).
     Vec2 e1{c / det, -n / det}, e2{n / det, c / det};
     Vec2 p0{(c * -X[0] + n * -Y[0]) / det, (-n * -X[0] + c * -Y[0]) / det};
-    // The square's lowest corner and the side from it that turns least.
-    auto shapeOf = [](Vec2 a, Vec2 b, int& lowest, Vec2& g1) {
+    // The side from the square's lowest corner that turns least from the
+    // first axis; the frame is transposed if it turns by more than 45 degrees.
+    auto sideOf = [](Vec2 a, Vec2 b) {
         const Vec2 corner[4] = {{0, 0}, a, {a.x + b.x, a.y + b.y}, b};
-        lowest = 0;
+        int lowest = 0;
         for (int i = 1; i < 4; ++i)
             if (corner[i].y < corner[lowest].y || (corner[i].y == corner[lowest].y && corner[i].x < corner[lowest].x))
                 lowest = i;
         const Vec2 o = corner[lowest], n1 = corner[(lowest + 1) & 3], n2 = corner[(lowest + 3) & 3];
         const Vec2 d1{n1.x - o.x, n1.y - o.y}, d2{n2.x - o.x, n2.y - o.y};
-        g1 = d1.x > d2.x ? d1 : d2;
+        return d1.x > d2.x ? d1 : d2;
     };
-    int lowest;
-    Vec2 g1;
-    shapeOf(e1, e2, lowest, g1);
+    Vec2 g1 = sideOf(e1, e2);
     const bool transposed = g1.y > g1.x;
     if (transposed) {
         std::swap(e1.x, e1.y);
         std::swap(e2.x, e2.y);
         std::swap(p0.x, p0.y);
-        shapeOf(e1, e2, lowest, g1);
+        g1 = sideOf(e1, e2);
     }
     const double s = std::max(g1.y, 0.0), cc = g1.x;
     const double t = std::max(s / cc, 1e-30);

@@ -32,8 +32,8 @@ typedef qint32 I __attribute__((vector_size(16)));
 {
     const F zero = F{} + 0.0f;
     const F yp = vmax(dy, zero);
-    // a: where the chord stops growing with the cone's width (0 when dx < 0);
-    // b: where it starts (beyond a only when dx < 0).
+    // Below height a the chord is the cone's whole width y·(t + 1/t); from
+    // height b on it is dx + y·t; in between (only when dx < 0) it is empty.
     const F a = vmax(vmin(dx * q.t, yp), zero);
     const F b = vmax(a, vmin(dx * q.negCot, yp));
     return a * (a * q.halfM) + (yp - b) * (dx + q.halfT * (yp + b));
