@@ -171,6 +171,7 @@ struct Square {
     float halfM, halfT; // (t + 1/t) / 2, t / 2
     float sideChord;   // the chord across the middle of the square: s·(t + 1/t)
     float area;        // s² + c²
+    float inverseArea; // 1 / area
     float farBase;     // the area below the side corners: s²·(t + 1/t)/2 + (c - s)·sideChord
 };
 
@@ -290,6 +291,7 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     m.q.halfT = float(0.5 * t);
     m.q.sideChord = float(s * (t + 1.0 / t));
     m.q.area = float(s * s + cc * cc);
+    m.q.inverseArea = float(1.0 / (s * s + cc * cc));
     m.q.farBase = float(s * s * 0.5 * (t + 1.0 / t) + (cc - s) * s * (t + 1.0 / t));
     // Bounding box corner: the corners' smallest u and v.
     const Vec2 corner[4] = {{0, 0}, e1, {e1.x + e2.x, e1.y + e2.y}, e2};

@@ -184,7 +184,7 @@ template <int byte>
     F w[3][3];
     overlaps(m.q, fx, fy, w);
 
-    F sb = F{}, sg = F{}, sr = F{}, cv;
+    F sb = F{}, sg = F{}, sr = F{}, cv = F{};
     const I inner = (bu >= 0) & (bu < m.Wu - 2) & (bv >= 0) & (bv < m.Wv - 2);
     if (allLanes(inner | ~valid)) {
         // Every block lies inside the picture (lanes past x1 read pixel 0, 0):
@@ -198,11 +198,27 @@ template <int byte>
                 sg += wk * channel<1>(p);
                 sr += wk * channel<2>(p);
             }
-        cv = F{} + m.q.area;
+        // Full coverage: no blending, so the destination is not read.
+        const F scale = F{} + m.q.inverseArea;
+        const I packed = level(sb, scale, F{}, I{}, 0) | level(sg, scale, F{}, I{}, 8)
+            | level(sr, scale, F{}, I{}, 16) | qint32(dst.fillBits);
+        quint32* out = dst.row(y) + xs;
+        if (xs + N <= dst.width && allLanes(valid)) {
+            std::memcpy(out, &packed, sizeof packed);
+        } else {
+            for (int j = 0; j < N; ++j)
+                if (valid[j])
+                    out[j] = quint32(packed[j]);
+        }
+        if (!wantTotal)
+            return 0.0f;
+        int count = 0;
+        for (int j = 0; j < N; ++j)
+            count += valid[j] ? 1 : 0;
+        return float(count) * m.q.area;
     } else {
         // Near the picture's sides: pixels outside it weigh nothing (their
         // reads are moved onto the picture's edge).
-        cv = F{};
         for (int k = 0; k < 3; ++k)
             for (int i = 0; i < 3; ++i) {
                 const I u = bu + i, v = bv + k;
