@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <type_traits>
 #include <vector>
 
@@ -245,13 +246,15 @@ struct Vec2 {
 
 } // namespace
 
-bool RotateGeneral(const SourceView& src, double c, double n, const double X[4], const double Y[4],
-                   const ProgressCallback& callback, const DestView& dst, double* coverageSum)
+namespace {
+
+// The general rotation of `src` whose corner 0 lands at (x0, y0), calling the
+// callback `columns` times.
+bool rotateTurned(const SourceView& src, double c, double n, double x0, double y0, int columns,
+                  const ProgressCallback& callback, const DestView& dst, double* coverageSum)
 {
     const int W = src.width;
     const int H = src.height;
-    if (W <= 0 || H <= 0 || dst.width <= 0 || dst.height <= 0)
-        return false;
     const double det = c * c + n * n;
     if (!(det > 1e-12))
         return false;
@@ -261,7 +264,7 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     // preimage of destination pixel (x, y) has its corner at M·((x, y) - corner 0)
     // and sides e1 = M·(1, 0) (along the row) and e2 = M·(0, 1).
     Vec2 e1{c / det, -n / det}, e2{n / det, c / det};
-    Vec2 p0{(c * -X[0] + n * -Y[0]) / det, (-n * -X[0] + c * -Y[0]) / det};
+    Vec2 p0{(c * -x0 + n * -y0) / det, (-n * -x0 + c * -y0) / det};
     // The side from the square's lowest corner that turns least from the
     // first axis; the frame is transposed if it turns by more than 45 degrees.
     auto sideOf = [](Vec2 a, Vec2 b) {
@@ -321,8 +324,43 @@ bool RotateGeneral(const SourceView& src, double c, double n, const double X[4],
     m.strideU = transposed ? src.stride : 1;
     m.strideV = transposed ? 1 : src.stride;
 
-    return useWide() ? wide::placeRows(m, W, callback, dst, coverageSum)
-                     : narrow::placeRows(m, W, callback, dst, coverageSum);
+    return useWide() ? wide::placeRows(m, columns, callback, dst, coverageSum)
+                     : narrow::placeRows(m, columns, callback, dst, coverageSum);
+}
+
+} // namespace
+
+bool RotateGeneral(const SourceView& src, double c, double n, const double X[4], const double Y[4],
+                   const ProgressCallback& callback, const DestView& dst, double* coverageSum)
+{
+    const int W = src.width;
+    const int H = src.height;
+    if (W <= 0 || H <= 0 || dst.width <= 0 || dst.height <= 0)
+        return false;
+    // The sweep is fastest when the turn is within 45 degrees of upright: the
+    // preimages of a destination row then walk along the source rows. A
+    // quarter turn moves pixel squares onto pixel squares about the centre,
+    // so turning by the angle equals turning the picture quarter-turned
+    // (exactly, by permuting pixels) by the angle less that many quarters.
+    // The cosines of the reduced angle are those of the angle, swapped and
+    // negated, and the turned picture's corner k is the source's corner
+    // k + turn: the destination and its placement stay exactly the same.
+    const int turn = c >= std::abs(n) ? 0 : -n >= std::abs(c) ? 1 : -c >= std::abs(n) ? 2 : 3;
+    if (turn == 0)
+        return rotateTurned(src, c, n, X[0], Y[0], W, callback, dst, coverageSum);
+    std::vector<quint32> turned;
+    try {
+        turned.resize(std::size_t(W) * std::size_t(H));
+    } catch (const std::bad_alloc&) {
+        return rotateTurned(src, c, n, X[0], Y[0], W, callback, dst, coverageSum);
+    }
+    const int tw = QuarterWidth(turn, W, H), th = QuarterHeight(turn, W, H);
+    RotateQuarter(src, turn, {}, DestView{turned.data(), tw, tw, th, 0});
+    const double rc = turn == 1 ? -n : turn == 2 ? -c : n;
+    const double rn = turn == 1 ? c : turn == 2 ? -n : -c;
+    // The callback still counts the caller's source columns.
+    return rotateTurned(SourceView{turned.data(), tw, tw, th}, rc, rn, X[turn], Y[turn], W, callback, dst,
+                        coverageSum);
 }
 
 void UseWideVectors(bool allowed) { g_vectorChoice = allowed ? 1 : 0; }

@@ -57,7 +57,8 @@ bool RotateQuarter(const SourceView& src, int turn, const ProgressCallback& call
 // evenly over the destination rows; pixels are written as the rows are done,
 // so after a stop (false) dst holds part of the picture and must be refilled.
 // When `coverageSum` is given it receives the total coverage (the picture's
-// area, up to rounding).
+// area, up to rounding). Turns more than 45 degrees from upright are done on a
+// quarter-turned copy of the source (a temporary of the source's size).
 bool RotateGeneral(const SourceView& src, double c, double n, const double X[4], const double Y[4],
                    const ProgressCallback& callback, const DestView& dst, double* coverageSum = nullptr);
 

@@ -286,8 +286,9 @@ void TestRotate::outOfTableMultiples()
 
 void TestRotate::progressAndEventPump()
 {
-    // The callback runs once per source column with the fraction and counts.
-    for (double angle : {90.0, 37.0}) {
+    // The callback runs once per source column with the fraction and counts,
+    // also at steep angles, which are done on the picture turned sideways.
+    for (double angle : {90.0, 37.0, 112.0, 250.0}) {
         QList<std::tuple<double, int, int>> calls;
         const std::optional<Bitmap> turned = RotateBitmap(pattern(7, 5), angle, [&](double f, qint32 done, qint32 all) {
             calls.append({f, done, all});
@@ -472,6 +473,7 @@ void TestRotate::fastMatchesReference_data()
     // several bands of rows.
     QTest::addRow("300x200 at 17.3") << 300 << 200 << 17.3;
     QTest::addRow("300x200 at 45") << 300 << 200 << 45.0;
+    QTest::addRow("200x300 at 107.3") << 200 << 300 << 107.3;
 }
 
 void TestRotate::fastMatchesReference()
