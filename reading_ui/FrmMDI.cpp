@@ -237,17 +237,11 @@ void FrmMDI::showEvent(QShowEvent* event)
     MDIForm_Resize();
 }
 
-void FrmMDI::closeForNavigation()
-{
-    m_navigating = true;
-    close();
-}
-
 void FrmMDI::cmdRestart_Click()
 {
     if (m_closed)
         return;
-    closeForNavigation();
+    m_close.navigate(this);
     showStartWindow();
 }
 
@@ -272,9 +266,7 @@ void FrmMDI::closeEvent(QCloseEvent* event)
         widgets::DisableUrlDetect();
     if (g_frmMDI == this)
         g_frmMDI = nullptr;
-    event->accept();
-    if (!m_navigating && !platform::isEnding())
-        platform::EndApplication();
+    m_close.closing(event);
 }
 
 FrmMDI* frmMDI()

@@ -13,6 +13,8 @@
 // text. It becomes visible when the table is shown. "Start Again" closes it
 // and shows the start window; "Exit" and the close box end the program.
 
+#include "reading_ui/FormKit.h"
+
 #include <QMainWindow>
 
 class QLineEdit;
@@ -70,7 +72,6 @@ protected:
 private:
     void MDIForm_Load();
     void buildMenus();
-    void closeForNavigation();
 
     QToolBar* m_tb = nullptr;
     QWidget* m_picTop = nullptr;
@@ -84,7 +85,7 @@ private:
     QLineEdit* m_txtQ = nullptr;
     QPushButton* m_cmdRestart = nullptr;
     QPushButton* m_cmdExit = nullptr;
-    bool m_navigating = false; // closing as a step of "Start Again"
+    CloseRule m_close; // tells a hand-over close from the user closing the window
     bool m_closed = false;
 };
 

@@ -296,7 +296,7 @@ void FrmManual::Deal()
             if (self) {
                 m_dealing = false;
                 if (!platform::isEnding() && !m_closed)
-                    closeForNavigation();
+                    m_close.navigate(this);
             }
             return;
         }
@@ -432,24 +432,18 @@ void FrmManual::HandOver()
     if (!self)
         return;
     m_dealing = false;
-    closeForNavigation();
+    m_close.navigate(this);
 }
 
 void FrmManual::cmdBack_Click()
 {
     if (m_dealing || m_closed)
         return;
-    closeForNavigation();
+    m_close.navigate(this);
     showQuerentWindow();
 }
 
 void FrmManual::cmdCancel_Click() { close(); }
-
-void FrmManual::closeForNavigation()
-{
-    m_navigating = true;
-    close();
-}
 
 void FrmManual::closeEvent(QCloseEvent* event)
 {
@@ -462,9 +456,7 @@ void FrmManual::closeEvent(QCloseEvent* event)
         imaging::RotationCancel = 1;
     if (g_frmManual == this)
         g_frmManual = nullptr;
-    event->accept();
-    if (!m_navigating && !platform::isEnding())
-        platform::EndApplication();
+    m_close.closing(event);
 }
 
 FrmManual* frmManual()

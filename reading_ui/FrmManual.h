@@ -18,6 +18,8 @@
 // the deal stops at its next yield.
 
 #include <QImage>
+#include "reading_ui/FormKit.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -84,7 +86,6 @@ private:
     bool DealPosition(int i);
     void SetPicPlacement(int listPosition, int picIndex);
     void HandOver();
-    void closeForNavigation();
 
     std::array<QLabel*, kBackCount> m_p {};
     QLabel* m_picManual = nullptr;
@@ -108,7 +109,7 @@ private:
     bool m_rboo = false;
     bool m_dealing = false;
     bool m_rotating = false;
-    bool m_navigating = false;
+    CloseRule m_close; // tells a hand-over close from the user closing the window
     bool m_closed = false;
 };
 
