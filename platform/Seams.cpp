@@ -1,5 +1,7 @@
 #include "platform/Seams.h"
 
+#include "platform/SaveFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +29,7 @@ QString g_applicationFolder;
 QString g_executablePath;
 QString g_settingsFile;
 QString g_autostartFolder;
+QString g_userDataHome;
 std::function<void()> g_eventPump;
 std::function<void(int)> g_waitHook;
 
@@ -97,6 +100,31 @@ QString executablePath()
 QString executableBaseName() { return QFileInfo(executablePath()).completeBaseName(); }
 
 void setExecutablePath(const QString& path) { g_executablePath = path; }
+
+QString userDataHome()
+{
+    if (!g_userDataHome.isEmpty())
+        return g_userDataHome;
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty() || !QDir::isAbsolutePath(data))
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/kestrune");
+}
+
+void setUserDataHome(const QString& folder) { g_userDataHome = folder; }
+
+QString userDataFolder()
+{
+    const QString app = applicationFolder();
+    if (QFileInfo(app).isWritable())
+        return app;
+    return userDataHome();
+}
+
+QString inUserDataFolder(const QString& relative)
+{
+    return userDataFolder() + QLatin1Char('/') + relative;
+}
 
 std::unique_ptr<QSettings> openSettings()
 {
@@ -174,6 +202,8 @@ void resetSeams()
     g_executablePath.clear();
     g_settingsFile.clear();
     g_autostartFolder.clear();
+    g_userDataHome.clear();
+    setSaveFaultHook(nullptr);
     g_eventPump = nullptr;
     g_waitHook = nullptr;
 }

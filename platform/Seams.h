@@ -100,6 +100,19 @@ QString executablePath();
 QString executableBaseName();
 void setExecutablePath(const QString& path);
 
+// ---- The user's own files -------------------------------------------------
+// $XDG_DATA_HOME/kestrune (default ~/.local/share/kestrune): where an installed
+// program keeps what the user makes. Not created here; callers that write make it.
+QString userDataHome();
+void setUserDataHome(const QString& folder);
+
+// The folder for the user's goals and their backup: the application folder
+// while it can be written (a program run in place keeps its goals beside it),
+// otherwise userDataHome().
+QString userDataFolder();
+// userDataFolder() joined with a relative path using '/'.
+QString inUserDataFolder(const QString& relative);
+
 // ---- Settings store --------------------------------------------------------
 // Per-user key/value store addressed by application name, section and key.
 // The default is the user's configuration folder; tests point it at a file.
