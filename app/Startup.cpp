@@ -4,6 +4,10 @@
 #include "platform/AppFrame.h"
 #include "platform/Dialogs.h"
 
+#include <QFile>
+
+#include <cstdio>
+
 namespace kestrune::app {
 
 bool startProgram(SingleInstance& instance)
@@ -13,6 +17,12 @@ bool startProgram(SingleInstance& instance)
                               platform::MsgIcon::Information);
         platform::EndApplication();
         return false;
+    }
+    if (!instance.problem().isEmpty()) {
+        const QByteArray line = "Kestrune: the lock file " + QFile::encodeName(instance.lockPath())
+                              + " could not be made (" + instance.problem().toLocal8Bit()
+                              + "); running without the check for another copy.\n";
+        std::fputs(line.constData(), stderr);
     }
     platform::RemindUpdate();
     if (platform::isEnding())

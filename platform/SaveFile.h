@@ -20,8 +20,9 @@ namespace kestrune::platform {
 // written. Refuses a target that exists but is not a regular file (a folder, a
 // device, a FIFO): such a thing is never replaced. On failure returns false and,
 // where `error` is given, sets it to a sentence fragment naming the reason
-// (e.g. "No space left on device").
-bool saveFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// (e.g. "No space left on device") and, where `errorCode` is given, to the
+// system's error number for it (EIO when the system gave none).
+bool saveFile(const QString& path, const QByteArray& bytes, QString* error = nullptr, int* errorCode = nullptr);
 
 // Test seam: when set, the hook is asked before each chunk of a save is written
 // with the target path and the number of bytes already written; returning a

@@ -1,10 +1,11 @@
 #include "tutor/Goals.h"
 
+#include "platform/SaveFile.h"
 #include "platform/Seams.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <cmath>
@@ -46,6 +47,13 @@ public:
     {
         skipBlanks();
         return m_pos >= m_line.size();
+    }
+    // Whatever is left of the line, without the blanks around it.
+    QString rest()
+    {
+        const QString field = m_line.mid(m_pos).trimmed().toString();
+        m_pos = m_line.size();
+        return field;
     }
 
 private:
@@ -107,9 +115,10 @@ std::optional<bool> parseBool(const std::optional<QString>& field)
     return std::nullopt;
 }
 
-// The file's text: UTF-8 as written now, or single-byte text from an older
-// editor when the bytes are not valid UTF-8.
-QString decode(const QByteArray& bytes)
+// One line of the file: UTF-8 as written now, or single-byte text from an
+// older editor when its bytes are not valid UTF-8. Each line is decided on its
+// own, so one line from an older editor does not garble the others.
+QString decodeLine(QByteArrayView bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
@@ -139,13 +148,15 @@ std::optional<GoalRecord> parseGoalLine(QStringView line, bool* repaired)
     const std::optional<QDate> end = parseDate(reader.hashField());
     const std::optional<QString> desc = reader.text();
     const std::optional<bool> achieved = parseBool(reader.hashField());
-    const std::optional<QString> percentText = reader.plain();
-    if (!name || !start || !end || !desc || !achieved || !percentText || !reader.atEnd())
+    if (!name || !start || !end || !desc || !achieved)
         return std::nullopt;
+    // The percentage is the rest of the line. When it alone cannot be read
+    // the goal keeps everything else and starts again from 0 percent.
     bool isNumber = false;
-    const int percent = percentText->toInt(&isNumber);
+    int percent = reader.rest().toInt(&isNumber);
+    const bool percentReadable = isNumber;
     if (!isNumber)
-        return std::nullopt;
+        percent = 0;
 
     GoalRecord goal;
     goal.GoalName = *name;
@@ -155,7 +166,7 @@ std::optional<GoalRecord> parseGoalLine(QStringView line, bool* repaired)
     goal.Achieved = *achieved;
     goal.AchievedPercent = static_cast<qint16>(std::clamp(percent, 0, 100));
     if (repaired)
-        *repaired = goal.AchievedPercent != percent;
+        *repaired = !percentReadable || goal.AchievedPercent != percent;
     return goal;
 }
 
@@ -169,7 +180,7 @@ bool goalTextStorable(const QString& text)
     return true;
 }
 
-GoalsFile::GoalsFile() : m_path(platform::inApplicationFolder(QStringLiteral("goals.txt"))) {}
+GoalsFile::GoalsFile() : m_path(platform::inUserDataFolder(QStringLiteral("goals.txt"))) {}
 
 GoalsFile::GoalsFile(QString path) : m_path(std::move(path)) {}
 
@@ -179,17 +190,23 @@ QList<GoalRecord> GoalsFile::ReadGoals()
 {
     QList<GoalRecord> goals;
     m_damagedLines = 0;
+    m_readError.clear();
     QFile file(m_path);
-    if (!file.exists())
+    if (!QFileInfo::exists(m_path))
         return goals;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(m_path).isFile() || !file.open(QIODevice::ReadOnly)) {
         // Goals that cannot be read now must not be lost by the next save:
         // that save first keeps the file as it is (and fails if it cannot).
+        m_readError = QFileInfo(m_path).isDir() ? QStringLiteral("It is a folder, not a file")
+                    : QFileInfo(m_path).isFile() ? file.errorString()
+                                                 : QStringLiteral("It is not a regular file");
         m_backupPending = true;
         return goals;
     }
-    const QString text = decode(file.readAll());
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+    const QByteArray bytes = file.readAll();
+    for (const QByteArray& raw : bytes.split('\n')) {
+        QString text = decodeLine(raw);
+        QStringView line(text);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         if (line.trimmed().isEmpty())
@@ -208,40 +225,56 @@ QList<GoalRecord> GoalsFile::ReadGoals()
     return goals;
 }
 
-bool GoalsFile::WriteGoals(const QList<GoalRecord>& goals, QString* error)
+bool GoalsFile::keepBackup(QString* error)
 {
-    if (m_backupPending && exists()) {
-        // Keep the damaged file as it was before its unreadable lines are dropped.
-        QSaveFile backup(backupPath());
-        QFile original(m_path);
-        if (!original.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = original.errorString();
-            return false;
-        }
-        if (!backup.open(QIODevice::WriteOnly) || backup.write(original.readAll()) < 0 || !backup.commit()) {
-            if (error)
-                *error = backup.errorString();
-            return false;
-        }
+    if (!m_backupPending || !exists())
+        return true;
+    QFile original(m_path);
+    if (!original.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = original.errorString();
+        return false;
+    }
+    const QByteArray bytes = original.readAll();
+    if (original.error() != QFileDevice::NoError) {
+        if (error)
+            *error = original.errorString();
+        return false;
+    }
+    QString reason;
+    if (!platform::saveFile(backupPath(), bytes, &reason)) {
+        if (error)
+            *error = QStringLiteral("the original could not be kept in ") + backupPath() + QStringLiteral(": ")
+                   + reason;
+        return false;
     }
     m_backupPending = false;
+    return true;
+}
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
+bool GoalsFile::WriteGoals(const QList<GoalRecord>& goals, QString* error)
+{
+    // A file that could not be read is not replaced: its goals would be lost.
+    if (m_backupPending && QFileInfo::exists(m_path) && !exists()) {
         if (error)
-            *error = file.errorString();
+            *error = m_readError.isEmpty() ? QStringLiteral("It is not a regular file") : m_readError;
+        return false;
+    }
+    // Keep the damaged file as it was before its unreadable lines are dropped.
+    if (!keepBackup(error))
+        return false;
+
+    // An installed program's first goal makes the user's data folder.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+        if (error)
+            *error = QStringLiteral("The folder ") + folder + QStringLiteral(" could not be made");
         return false;
     }
     QByteArray bytes;
     for (const GoalRecord& goal : goals)
         bytes += formatGoalLine(goal).toUtf8() + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return platform::saveFile(m_path, bytes, error);
 }
 
 int daysFrom(const QDate& a, const QDate& b) { return static_cast<int>(a.daysTo(b)); }

@@ -7,9 +7,12 @@
 // so a text holding a double quote or a line break cannot be stored; callers
 // check with goalTextStorable() first.
 //
-// Reading is line by line: a line that cannot be read is skipped and the
-// goals after it still load. Before a file with such a line is first
-// rewritten, it is kept as it was beside itself as "goals.txt.bak".
+// Reading is line by line, each line UTF-8 where it is valid and Latin-1
+// otherwise (the file is always written as UTF-8): a line that cannot be read
+// is set aside and the goals after it still load; a goal whose percentage
+// alone cannot be read keeps its other fields at 0 percent. Before a file with
+// such a line is first rewritten, it is kept as it was beside itself as
+// "goals.txt.bak".
 
 #include <QDate>
 #include <QList>
@@ -34,7 +37,8 @@ struct GoalRecord {
 // One line of the file, without its line end.
 QString formatGoalLine(const GoalRecord& goal);
 // The goal of one line, or nothing when the line is damaged. A percentage
-// outside 0..100 is brought into range and reported through *repaired.
+// outside 0..100 is brought into range, one that cannot be read becomes 0;
+// both are reported through *repaired.
 std::optional<GoalRecord> parseGoalLine(QStringView line, bool* repaired = nullptr);
 
 // Whether a name or description can be written and read back unchanged.
@@ -42,7 +46,8 @@ bool goalTextStorable(const QString& text);
 
 class GoalsFile {
 public:
-    // The file "goals.txt" in the application folder, or the path given.
+    // The file "goals.txt" in the user's data folder (the application folder
+    // while it can be written), or the path given.
     GoalsFile();
     explicit GoalsFile(QString path);
 
@@ -54,14 +59,23 @@ public:
     QList<GoalRecord> ReadGoals();
     // Lines of the last read that could not be read (or had to be repaired).
     int damagedLines() const { return m_damagedLines; }
+    // Why the last read could not open the file at all (empty when it could,
+    // or when there was no file).
+    QString readError() const { return m_readError; }
+
+    // Keeps the file as it is in backupPath() when the last read set lines
+    // aside or could not read it, once; true when nothing needed keeping.
+    bool keepBackup(QString* error = nullptr);
 
     // Replaces the file by one line per goal, atomically: on any failure the
     // file stays as it was. An empty list leaves an empty file (no goals).
-    // Keeps the damaged file as the backup first when the last read found one.
+    // Keeps the damaged file as the backup first when the last read found one,
+    // and makes the file's folder when it is missing.
     bool WriteGoals(const QList<GoalRecord>& goals, QString* error = nullptr);
 
 private:
     QString m_path;
+    QString m_readError;
     int m_damagedLines = 0;
     bool m_backupPending = false;
 };

@@ -1,8 +1,8 @@
 #include "tutor/TestReport.h"
 
 #include "platform/AppInfo.h"
+#include "platform/SaveFile.h"
 
-#include <QSaveFile>
 
 namespace kestrune::tutor {
 
@@ -83,25 +83,9 @@ TestReport buildTestReport(const TestOutcome& outcome, const std::shared_ptr<Con
 
 bool saveTestReport(const QString& path, const QString& text, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = (text + kCrLf).toLocal8Bit();
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    // A folder, a device or a pipe under the chosen name is refused, never
+    // replaced; a failed write leaves the old report whole.
+    return platform::saveFile(path, (text + kCrLf).toLocal8Bit(), error);
 }
 
 } // namespace kestrune::tutor

@@ -36,7 +36,7 @@ TestReport buildTestReport(const TestOutcome& outcome, const std::shared_ptr<Con
 
 // Writes the text and a final CR LF to the file, replacing it, as 8-bit text in
 // the platform's character set. On failure the file is left as it was and
-// *error says why.
+// *error says why; a name that is not a regular file is refused.
 bool saveTestReport(const QString& path, const QString& text, QString* error = nullptr);
 
 } // namespace kestrune::tutor

@@ -2,12 +2,12 @@
 
 #include "platform/AppInfo.h"
 #include "platform/Dialogs.h"
+#include "platform/SaveFile.h"
 #include "platform/Seams.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <exception>
 #include <filesystem>
@@ -76,10 +76,10 @@ StartupEntryError writeEntry(bool enable)
     if (ec)
         return failure(StartupEntryError::Step::Opening, ec.value(), QString::fromStdString(ec.message()));
 
-    QSaveFile file(startupEntryPath());
-    const QByteArray text = startupEntryText(executablePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return failure(StartupEntryError::Step::Setting, static_cast<int>(file.error()), file.errorString());
+    QString reason;
+    int code = 0;
+    if (!saveFile(startupEntryPath(), startupEntryText(executablePath()), &reason, &code))
+        return failure(StartupEntryError::Step::Setting, code, reason);
     return {};
 }
 
@@ -150,11 +150,12 @@ StartupEntryError writeStartupEntry(bool enable)
     }
 }
 
-void SetStartupEntry(bool enable, QWidget* parent)
+bool SetStartupEntry(bool enable, QWidget* parent)
 {
     const StartupEntryError error = writeStartupEntry(enable);
     if (error)
         showMessage(parent, error.message(), MsgButtons::Ok, MsgIcon::None);
+    return !error;
 }
 
 } // namespace kestrune::platform

@@ -38,7 +38,7 @@ struct StartupEntryError {
 StartupEntryError writeStartupEntry(bool enable);
 
 // writeStartupEntry, showing its failure to the user in a box with an OK
-// button and no icon.
-void SetStartupEntry(bool enable, QWidget* parent = nullptr);
+// button and no icon; false after such a failure.
+bool SetStartupEntry(bool enable, QWidget* parent = nullptr);
 
 } // namespace kestrune::platform

@@ -1,5 +1,9 @@
+#include "platform/SaveFile.h"
+#include "platform/Seams.h"
+#include "tests/support/ScratchMount.h"
 #include "tutor/Goals.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,6 +44,7 @@ class TestGoalsFile : public QObject {
 private slots:
     void init()
     {
+        kestrune::platform::resetSeams();
         QFile::remove(path());
         QFile::remove(path() + QStringLiteral(".bak"));
     }
@@ -75,27 +80,31 @@ private slots:
         QTest::addColumn<bool>("readable");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("percent");
+        QTest::addColumn<bool>("repaired");
 
-        QTest::newRow("the example") << fileLine("'Learn the suits',#2008-05-01#,#2008-05-08#,'One suit a week',#FALSE#,40") << true << QStringLiteral("Learn the suits") << 40;
-        QTest::newRow("spaces around fields") << fileLine(" 'A' , #2008-05-01# ,#2008-05-08#, '' , #TRUE# , 5 ") << true << QStringLiteral("A") << 5;
-        QTest::newRow("a name with a comma") << fileLine("'A, B',#2008-05-01#,#2008-05-08#,'',#FALSE#,0") << true << QStringLiteral("A, B") << 0;
-        QTest::newRow("percent above 100 is brought into range") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#FALSE#,150") << true << QStringLiteral("A") << 100;
-        QTest::newRow("a field missing") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#FALSE#") << false << QString() << 0;
-        QTest::newRow("an impossible date") << fileLine("'A',#2008-02-30#,#2008-05-08#,'',#FALSE#,0") << false << QString() << 0;
-        QTest::newRow("not a boolean") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#MAYBE#,0") << false << QString() << 0;
-        QTest::newRow("not a number") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#FALSE#,forty") << false << QString() << 0;
-        QTest::newRow("an unclosed text") << fileLine("'A,#2008-05-01#,#2008-05-08#,'',#FALSE#,0") << false << QString() << 0;
-        QTest::newRow("a seventh field") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#FALSE#,0,'B'") << false << QString() << 0;
+        QTest::newRow("the example") << fileLine("'Learn the suits',#2008-05-01#,#2008-05-08#,'One suit a week',#FALSE#,40") << true << QStringLiteral("Learn the suits") << 40 << false;
+        QTest::newRow("spaces around fields") << fileLine(" 'A' , #2008-05-01# ,#2008-05-08#, '' , #TRUE# , 5 ") << true << QStringLiteral("A") << 5 << false;
+        QTest::newRow("a name with a comma") << fileLine("'A, B',#2008-05-01#,#2008-05-08#,'',#FALSE#,0") << true << QStringLiteral("A, B") << 0 << false;
+        QTest::newRow("percent above 100 is brought into range") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#FALSE#,150") << true << QStringLiteral("A") << 100 << true;
+        // Only the percentage unreadable: the goal keeps the rest at 0 percent.
+        QTest::newRow("no percentage") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#FALSE#") << true << QStringLiteral("A") << 0 << true;
+        QTest::newRow("percentage not a number") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#FALSE#,forty") << true << QStringLiteral("A") << 0 << true;
+        QTest::newRow("more after the percentage") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#FALSE#,40,'B'") << true << QStringLiteral("A") << 0 << true;
+        QTest::newRow("an impossible date") << fileLine("'A',#2008-02-30#,#2008-05-08#,'',#FALSE#,0") << false << QString() << 0 << false;
+        QTest::newRow("not a boolean") << fileLine("'A',#2008-05-01#,#2008-05-08#,'',#MAYBE#,0") << false << QString() << 0 << false;
+        QTest::newRow("an unclosed text") << fileLine("'A,#2008-05-01#,#2008-05-08#,'',#FALSE#,0") << false << QString() << 0 << false;
     }
     void readsTheLinesOfTheFormat()
     {
         QFETCH(QString, line);
         QFETCH(bool, readable);
-        const std::optional<GoalRecord> g = parseGoalLine(line);
+        bool wasRepaired = false;
+        const std::optional<GoalRecord> g = parseGoalLine(line, &wasRepaired);
         QCOMPARE(g.has_value(), readable);
         if (readable) {
             QFETCH(QString, name);
             QFETCH(int, percent);
+            QTEST(wasRepaired, "repaired");
             QCOMPARE(g->GoalName, name);
             QCOMPARE(int(g->AchievedPercent), percent);
             QCOMPARE(g->StartDate, QDate(2008, 5, 1));
@@ -118,6 +127,10 @@ private slots:
         QCOMPARE(goals[0].GoalName, QStringLiteral("First"));
         QCOMPARE(goals[1].GoalName, QStringLiteral("Third"));
         QVERIFY(!QFile::exists(file.backupPath())); // reading alone changes nothing
+        QVERIFY(file.keepBackup());
+        QCOMPARE(readAll(file.backupPath()), original);
+        writeAll(file.backupPath(), "replaced below");
+        QVERIFY(file.ReadGoals().size() == 2);
 
         goals[0].AchievedPercent = 20;
         QVERIFY(file.WriteGoals(goals));
@@ -143,12 +156,67 @@ private slots:
         QVERIFY(file.ReadGoals().isEmpty());
     }
 
-    void singleByteTextFromAnOlderEditorStillReads()
+    void eachLineIsDecodedOnItsOwnAndWrittenAsUtf8()
     {
-        writeAll(path(), "\"Caf\xe9\",#2008-05-01#,#2008-05-08#,\"\",#FALSE#,0\r\n");
-        const QList<GoalRecord> goals = GoalsFile(path()).ReadGoals();
-        QCOMPARE(goals.size(), 1);
+        // One line from an older single-byte editor among UTF-8 lines.
+        writeAll(path(), "\"Caf\xe9\",#2008-05-01#,#2008-05-08#,\"\",#FALSE#,0\r\n"
+                         "\"\xc3\x9c\x62ung \xe2\x80\x93 Tarot\",#2008-05-01#,#2008-05-08#,\"\xe2\x99\xa5\",#FALSE#,0\r\n");
+        GoalsFile file(path());
+        const QList<GoalRecord> goals = file.ReadGoals();
+        QCOMPARE(goals.size(), 2);
         QCOMPARE(goals[0].GoalName, QStringLiteral("Café"));
+        QCOMPARE(goals[1].GoalName, QStringLiteral("Übung – Tarot"));
+        QCOMPARE(goals[1].GoalDesc, QStringLiteral("♥"));
+        QCOMPARE(file.damagedLines(), 0);
+        QVERIFY(file.WriteGoals(goals));
+        QVERIFY(readAll(path()).startsWith("\"Caf\xc3\xa9\","));
+        QCOMPARE(GoalsFile(path()).ReadGoals(), goals);
+    }
+
+    void aFailedWriteKeepsTheOldFileAndSaysWhy()
+    {
+        const QList<GoalRecord> old{goal(QStringLiteral("Old"), QDate(2008, 5, 1), QDate(2008, 5, 8), QString(), false, 0)};
+        QVERIFY(GoalsFile(path()).WriteGoals(old));
+        const QByteArray before = readAll(path());
+        kestrune::platform::setSaveFaultHook([](const QString&, qint64) { return QStringLiteral("No space left on device"); });
+        QString error;
+        QVERIFY(!GoalsFile(path()).WriteGoals({}, &error));
+        kestrune::platform::resetSeams();
+        QCOMPARE(error, QStringLiteral("No space left on device"));
+        QCOMPARE(readAll(path()), before);
+    }
+
+    void aFileThatCannotBeReadIsNotSavedOver()
+    {
+        QVERIFY(QDir().mkdir(path()));
+        GoalsFile file(path());
+        QVERIFY(file.ReadGoals().isEmpty());
+        QCOMPARE(file.readError(), QStringLiteral("It is a folder, not a file"));
+        QString error;
+        QVERIFY(!file.WriteGoals({goal(QStringLiteral("New"), QDate(2008, 5, 1), QDate(2008, 5, 8), QString(), false, 0)}, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(QFileInfo(path()).isDir());
+        QVERIFY(QDir().rmdir(path()));
+    }
+
+    void theDefaultFileIsInTheUsersDataFolderWhenTheProgramsCannotBeWritten()
+    {
+        kestrune::testing::ScratchMount installed(64 * 1024);
+        if (!installed.isMounted())
+            QSKIP("mounting a small file system needs root");
+        QVERIFY(installed.makeReadOnly());
+        kestrune::platform::setApplicationFolder(installed.path());
+        const QString data = m_dir.filePath(QStringLiteral("share/kestrune"));
+        kestrune::platform::setUserDataHome(data);
+        GoalsFile file;
+        QCOMPARE(file.path(), data + QStringLiteral("/goals.txt"));
+        // The first save makes the missing folder.
+        QString error;
+        QVERIFY2(file.WriteGoals({goal(QStringLiteral("G"), QDate(2008, 5, 1), QDate(2008, 5, 8), QString(), false, 0)}, &error),
+                 qPrintable(error));
+        QCOMPARE(GoalsFile(data + QStringLiteral("/goals.txt")).ReadGoals().size(), 1);
+        kestrune::platform::resetSeams();
+        QDir(m_dir.filePath(QStringLiteral("share"))).removeRecursively();
     }
 
     void refusesTextTheFileCannotCarry_data()

@@ -5,6 +5,8 @@
 #include "widgets/DatePicker.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,12 +26,26 @@ void showError(QWidget* window, const QString& text)
     platform::showMessage(window, text, platform::MsgButtons::Ok, platform::MsgIcon::Critical);
 }
 
+void showWarning(QWidget* window, const QString& text)
+{
+    platform::showMessage(window, text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+}
+
 } // namespace
 
 GoalsController::GoalsController(const GoalsControls& controls, QWidget* window)
     : QObject(window), m_c(controls), m_window(window)
 {
-    connect(m_c.ListView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ShowGoal(item); });
+    // A click anywhere on a row, its tick box included, makes that goal the
+    // selected one as well as the one shown, so a save updates that goal.
+    connect(m_c.ListView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        if (item && m_c.ListView1->currentItem() != item) {
+            m_filling = true;
+            m_c.ListView1->setCurrentItem(item);
+            m_filling = false;
+        }
+        ShowGoal(item);
+    });
     // Moving through the list with the keyboard shows the goal as a click does.
     connect(m_c.ListView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!m_filling && item)
@@ -47,9 +63,12 @@ GoalsController::GoalsController(const GoalsControls& controls, QWidget* window)
 
 void GoalsController::load()
 {
-    if (!m_file.exists())
+    if (!QFileInfo::exists(m_file.path()))
         return;
     ReadGoals();
+    tellAboutTheRead();
+    if (!m_file.exists())
+        return;
     m_c.optGoals[0]->setChecked(true);
     optGoals_Click(0);
     if (m_c.ListView1->topLevelItemCount() >= 2) {
@@ -61,16 +80,48 @@ void GoalsController::load()
 
 void GoalsController::ReadGoals() { m_goals = m_file.ReadGoals(); }
 
-void GoalsController::WriteGoals()
+void GoalsController::tellAboutTheRead()
+{
+    const QString path = QDir::toNativeSeparators(m_file.path());
+    if (!m_file.readError().isEmpty()) {
+        showWarning(m_window, QStringLiteral("Could not read your goals from ") + path + QStringLiteral(": ")
+                                  + m_file.readError()
+                                  + QStringLiteral(".\r\nIt will not be saved over until it can be read."));
+        return;
+    }
+    const int damaged = m_file.damagedLines();
+    if (damaged == 0)
+        return;
+    QString text = QString::number(damaged)
+                 + (damaged == 1 ? QStringLiteral(" line of ") : QStringLiteral(" lines of ")) + path
+                 + (damaged == 1 ? QStringLiteral(" could not be read as it was and has been set aside or corrected.")
+                                 : QStringLiteral(" could not be read as they were and have been set aside or corrected."));
+    // Kept now, so the message can say where the original is.
+    QString error;
+    if (m_file.keepBackup(&error))
+        text += QStringLiteral("\r\nThe file as it was is kept in ") + QDir::toNativeSeparators(m_file.backupPath())
+              + QLatin1Char('.');
+    else
+        text += QStringLiteral("\r\nYour goals will not be saved until ") + error;
+    showWarning(m_window, text);
+}
+
+bool GoalsController::WriteGoals()
 {
     // Also with no goal left: the file must not keep a deleted last goal.
-    m_file.WriteGoals(m_goals);
+    QString error;
+    if (m_file.WriteGoals(m_goals, &error))
+        return true;
+    showError(m_window, QStringLiteral("Could not save your goals to ") + QDir::toNativeSeparators(m_file.path())
+                            + QStringLiteral(": ") + error);
+    return false;
 }
 
 void GoalsController::DisplayGoals(bool AchivedGoals)
 {
     m_filling = true;
     m_c.ListView1->clear();
+    m_shown = -1;
     for (int i = 0; i < m_goals.size(); ++i) {
         const GoalRecord& goal = m_goals.at(i);
         if (goal.Achieved != AchivedGoals)
@@ -121,6 +172,7 @@ void GoalsController::ShowGoal(QTreeWidgetItem* item)
     const int i = goalIndex(item);
     if (i < 0 || i >= m_goals.size())
         return;
+    m_shown = i;
     const GoalRecord& goal = m_goals.at(i);
     m_c.txtGoalName->setText(goal.GoalName);
     m_c.txtGoalDesc->setPlainText(goal.GoalDesc);
@@ -154,6 +206,7 @@ void GoalsController::ClearGoalFields()
     m_c.lblDaysRemaining->clear();
     m_c.lblInfo->clear();
     m_c.Combo3->setCurrentIndex(0);
+    m_shown = -1;
 }
 
 void GoalsController::showDayCount()
@@ -212,8 +265,10 @@ void GoalsController::cmdSaveGoals_Click()
         return;
     }
 
+    const QList<GoalRecord> before = m_goals;
     if (m_c.ListView1->isEnabled()) {
-        const int i = goalIndex(m_c.ListView1->currentItem());
+        // The goal whose fields are shown is the one updated.
+        const int i = m_shown;
         if (i >= 0 && i < m_goals.size()) {
             GoalRecord& goal = m_goals[i];
             goal.GoalName = name;
@@ -227,7 +282,11 @@ void GoalsController::cmdSaveGoals_Click()
         m_goals.append(GoalRecord{name, start, end, desc, false, 0});
     }
 
-    WriteGoals();
+    // A failed save keeps what the user typed, the mode and the old file.
+    if (!WriteGoals()) {
+        m_goals = before;
+        return;
+    }
     ReadGoals();
     DisplayGoals(false);
     m_c.optGoals[0]->setChecked(true);
@@ -252,9 +311,13 @@ QList<int> GoalsController::tickedGoals() const
 
 void GoalsController::cmdMarkAchived_Click()
 {
+    const QList<GoalRecord> before = m_goals;
     for (int i : tickedGoals())
         m_goals[i].Achieved = true;
-    WriteGoals();
+    if (!WriteGoals()) {
+        m_goals = before;
+        return;
+    }
     DisplayGoals(false);
 }
 
@@ -266,8 +329,13 @@ void GoalsController::cmdDeleteGoals_Click()
         if (!ticked.contains(i))
             kept.append(m_goals.at(i));
     }
+    const QList<GoalRecord> before = m_goals;
     m_goals = kept;
-    WriteGoals();
+    // The goals stay listed, ticks and all, when the file cannot be rewritten.
+    if (!WriteGoals()) {
+        m_goals = before;
+        return;
+    }
     ClearGoalFields();
     ReadGoals();
     DisplayGoals(false);

@@ -48,8 +48,8 @@ class GoalsController : public QObject {
     Q_OBJECT
 
 public:
-    // window: the owner of the validation messages. The goals file is
-    // "goals.txt" in the application folder at the time of construction.
+    // window: the owner of the messages. The goals file is "goals.txt" in the
+    // user's data folder at the time of construction.
     GoalsController(const GoalsControls& controls, QWidget* window);
 
     // The window's load step: with a goals file, the current goals are shown.
@@ -58,7 +58,8 @@ public:
     const QList<tutor::GoalRecord>& goals() const { return m_goals; }
 
     void ReadGoals();
-    void WriteGoals();
+    // False, after telling the user why, when the file could not be written.
+    bool WriteGoals();
     void DisplayGoals(bool AchivedGoals);
     void ShowGoal(QTreeWidgetItem* item);
     void ShowGoalProgress();
@@ -76,11 +77,15 @@ private:
     static int goalIndex(const QTreeWidgetItem* item);
     QList<int> tickedGoals() const;
     void showDayCount();
+    // After the load's read: says once that lines were set aside (and where
+    // the original is kept) or that the file could not be read.
+    void tellAboutTheRead();
 
     GoalsControls m_c;
     QWidget* m_window;
     tutor::GoalsFile m_file;
     QList<tutor::GoalRecord> m_goals;
+    int m_shown = -1; // the index of the goal whose fields are shown
     bool m_filling = false;
 };
 

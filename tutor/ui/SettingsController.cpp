@@ -89,7 +89,14 @@ void SettingsController::cmdSaveSettings_Click()
 
 void SettingsController::optRun_Click()
 {
-    platform::SetStartupEntry(true, m_window);
+    // When the entry cannot be written the options show what is true: "Run
+    // at start-up" only while an entry (an older one, say) is still there.
+    if (!platform::SetStartupEntry(true, m_window) && !platform::IsStartupEntryPresent()) {
+        m_c.optDontRun->setChecked(true);
+        m_c.chkSysTray->setEnabled(false);
+        m_c.chkSysTray->setChecked(false);
+        return;
+    }
     m_c.chkSysTray->setEnabled(true);
 }
 
