@@ -4,6 +4,7 @@
 
 #include "platform/AppFrame.h"
 #include "platform/Dialogs.h"
+#include "platform/SaveFile.h"
 #include "platform/Seams.h"
 #include "platform/ui/Tray.h"
 #include "tutor/Goals.h"
@@ -15,6 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -64,6 +68,11 @@ class TestGoalsTab : public QObject {
 
     void writeGoals(const QList<GoalRecord>& goals) { QVERIFY(tutor::GoalsFile(goalsPath()).WriteGoals(goals)); }
     QList<GoalRecord> fileGoals() { return tutor::GoalsFile(goalsPath()).ReadGoals(); }
+    QByteArray fileBytes()
+    {
+        QFile f(goalsPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     QStringList listedNames()
     {
         QStringList names;
@@ -225,6 +234,103 @@ private slots:
         QCOMPARE(saved[2], goal("Second, renamed", QDate(2008, 3, 1), QDate(2008, 7, 1), false, 55, "d"));
     }
 
+    void clickingAGoalsTickBoxMakesItTheGoalThatIsSaved()
+    {
+        writeGoals({goal("Goal A", QDate(2008, 1, 1), QDate(2008, 2, 1)),
+                    goal("Goal B", QDate(2008, 3, 1), QDate(2008, 6, 1))});
+        openWindow();
+        m_window->show();
+        auto* tabs = m_window->findChild<QTabWidget*>();
+        QVERIFY(tabs);
+        tabs->setCurrentWidget(list()->parentWidget());
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QCOMPARE(list()->currentItem(), list()->topLevelItem(0));
+
+        // A real click on B's tick box, as the user makes it.
+        QTreeWidgetItem* b = list()->topLevelItem(1);
+        QStyleOptionViewItem option;
+        option.initFrom(list()->viewport());
+        option.rect = list()->visualItemRect(b);
+        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        const QRect box = list()->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, box.center());
+        QCOMPARE(b->checkState(0), Qt::Checked);
+        QCOMPARE(list()->currentItem(), b);
+        QCOMPARE(control<QLineEdit>("txtGoalName")->text(), QStringLiteral("Goal B"));
+
+        control<QLineEdit>("txtGoalName")->setText(QStringLiteral("Goal B, renamed"));
+        click("cmdSaveGoals");
+        const QList<GoalRecord> saved = fileGoals();
+        QCOMPARE(saved.size(), 2);
+        QCOMPARE(saved[0].GoalName, QStringLiteral("Goal A"));
+        QCOMPARE(saved[1].GoalName, QStringLiteral("Goal B, renamed"));
+    }
+
+    void aFailedSaveSaysWhyAndKeepsTheFieldsAndTheOldFile_data()
+    {
+        QTest::addColumn<bool>("newGoal");
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("new goal, disk full") << true << "full";
+        QTest::newRow("update, disk full") << false << "full";
+        QTest::newRow("new goal, folder in its place") << true << "folder";
+    }
+    void aFailedSaveSaysWhyAndKeepsTheFieldsAndTheOldFile()
+    {
+        QFETCH(bool, newGoal);
+        QFETCH(QString, obstacle);
+        if (obstacle == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(goalsPath()));
+        else
+            writeGoals({goal("Old", QDate(2008, 1, 1), QDate(2008, 2, 1))});
+        const QByteArray before = fileBytes();
+        openWindow();
+        m_dialogs.clear();
+        if (obstacle == QLatin1String("full"))
+            platform::setSaveFaultHook([](const QString&, qint64) { return QStringLiteral("No space left on device"); });
+        if (newGoal)
+            click("cmdNewGoal");
+        control<QLineEdit>("txtGoalName")->setText(QStringLiteral("Typed"));
+        control<QTextEdit>("txtGoalDesc")->setPlainText(QStringLiteral("typed too"));
+        click("cmdSaveGoals");
+
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        const QString reason = obstacle == QLatin1String("full") ? QStringLiteral("No space left on device")
+                                                                 : QStringLiteral("It is a folder, not a file");
+        QCOMPARE(m_dialogs.messages.first().text,
+                 QStringLiteral("Could not save your goals to ") + goalsPath() + QStringLiteral(": ") + reason);
+        QCOMPARE(m_dialogs.messages.first().caption, QStringLiteral("Kestrune"));
+        QCOMPARE(m_dialogs.messages.first().icon, platform::MsgIcon::Critical);
+        QCOMPARE(control<QLineEdit>("txtGoalName")->text(), QStringLiteral("Typed"));
+        QCOMPARE(control<QTextEdit>("txtGoalDesc")->toPlainText(), QStringLiteral("typed too"));
+        // New-goal mode stays on; the list and the file are as they were.
+        QCOMPARE(list()->isEnabled(), !newGoal);
+        QCOMPARE(listedNames(), obstacle == QLatin1String("folder") ? QStringList{} : QStringList{"Old"});
+        QCOMPARE(fileBytes(), before);
+        if (obstacle == QLatin1String("folder"))
+            QVERIFY(QFileInfo(goalsPath()).isDir() && QDir().rmdir(goalsPath()));
+
+        // Once the disk has room again, the same save goes through.
+        platform::setSaveFaultHook(nullptr);
+        click("cmdSaveGoals");
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QVERIFY(listedNames().contains(QStringLiteral("Typed")));
+    }
+
+    void deletingOrMarkingThatCannotBeSavedKeepsTheGoals()
+    {
+        writeGoals({goal("A", QDate(2008, 1, 1), QDate(2008, 2, 1)), goal("B", QDate(2008, 1, 1), QDate(2008, 2, 1))});
+        openWindow();
+        platform::setSaveFaultHook([](const QString&, qint64) { return QStringLiteral("Read-only file system"); });
+        tick(0);
+        click("cmdDeleteGoals");
+        click("cmdMarkAchived");
+        QCOMPARE(m_dialogs.texts().size(), 2);
+        QCOMPARE(listedNames(), (QStringList{"A", "B"}));
+        QCOMPARE(list()->topLevelItem(0)->checkState(0), Qt::Checked);
+        QCOMPARE(fileGoals().size(), 2);
+        QVERIFY(!fileGoals().first().Achieved);
+    }
+
     void deletingTickedGoalsKeepsTheOthersInOrder()
     {
         writeGoals({goal("A", QDate(2008, 1, 1), QDate(2008, 2, 1)),
@@ -337,19 +443,28 @@ private slots:
     {
         const QByteArray original = "\"A\",#2008-01-01#,#2008-02-01#,\"\",#FALSE#,0\r\n"
                                     "garbage\r\n"
-                                    "\"B\",#2008-01-01#,#2008-02-01#,\"\",#FALSE#,0\r\n";
+                                    "\"B\",#2008-01-01#,#2008-02-01#,\"\",#FALSE#,0\r\n"
+                                    "\"C\",#2008-01-01#,#2008-02-01#,\"\",#FALSE#,lots\r\n";
         {
             QFile f(goalsPath());
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(original);
         }
         openWindow();
-        QCOMPARE(listedNames(), (QStringList{"A", "B"}));
-        click("cmdSaveGoals");
+        QCOMPARE(listedNames(), (QStringList{"A", "B", "C"}));
+        // Said once, at the load, with where the original is kept.
+        QCOMPARE(m_dialogs.texts(),
+                 QStringList{QStringLiteral("2 lines of ") + goalsPath()
+                             + QStringLiteral(" could not be read as they were and have been set aside or corrected."
+                                              "\r\nThe file as it was is kept in ")
+                             + goalsPath() + QStringLiteral(".bak.")});
         QFile backup(goalsPath() + QStringLiteral(".bak"));
         QVERIFY(backup.open(QIODevice::ReadOnly));
         QCOMPARE(backup.readAll(), original);
-        QCOMPARE(fileGoals().size(), 2);
+        click("cmdSaveGoals");
+        QCOMPARE(m_dialogs.texts().size(), 1);
+        QCOMPARE(fileGoals().size(), 3);
+        QCOMPARE(fileGoals().last().AchievedPercent, 0);
     }
 };
 
