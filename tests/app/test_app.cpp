@@ -68,11 +68,69 @@ private slots:
     {
         QCOMPARE(app::SingleInstance::lockPathFor(QStringLiteral("kestrune")),
                  m_runtime.filePath(QStringLiteral("kestrune.lock")));
-        // Without a runtime folder the temporary folder is used, per user.
+    }
+
+    void withoutARuntimeFolderTheLockIsInAFolderOnlyTheUserCanWrite()
+    {
+        QTemporaryDir cache;
+        QVERIFY(cache.isValid());
         qunsetenv("XDG_RUNTIME_DIR");
-        const QString fallback = app::SingleInstance::lockPathFor(QStringLiteral("kestrune"));
-        QVERIFY(fallback.startsWith(QDir::tempPath()));
-        QVERIFY(fallback.contains(QString::number(::getuid())));
+        qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+        const QString path = app::SingleInstance::lockPathFor(QStringLiteral("kestrune-test"));
+        QCOMPARE(path, cache.filePath(QStringLiteral("kestrune/kestrune-test.lock")));
+        {
+            app::SingleInstance instance(QStringLiteral("kestrune-test"));
+            QVERIFY(instance.tryAcquire());
+            QVERIFY(instance.isHeld());
+            const QFileInfo folder(cache.filePath(QStringLiteral("kestrune")));
+            QCOMPARE(folder.permissions() & (QFile::WriteGroup | QFile::WriteOther | QFile::ReadOther), QFile::Permissions());
+        }
+        // A folder others can write is not trusted with the lock: the program
+        // runs, without the guard, and says why.
+        QVERIFY(QFile::setPermissions(cache.filePath(QStringLiteral("kestrune")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteOther
+                                          | QFile::ExeOther));
+        app::SingleInstance exposed(QStringLiteral("kestrune-test"));
+        QVERIFY(exposed.tryAcquire());
+        QVERIFY(!exposed.isHeld());
+        QVERIFY2(exposed.problem().contains(QLatin1String("other users")), qPrintable(exposed.problem()));
+        qunsetenv("XDG_CACHE_HOME");
+    }
+
+    void aLockFileWithNoLiveOwnerIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x01\x02 not a lock \xff");
+        QTest::newRow("a dead copy's id") << QByteArray("999999999\nkestrune\nsomehost\n");
+    }
+    void aLockFileWithNoLiveOwnerIsTakenOver()
+    {
+        QFETCH(QByteArray, contents);
+        const QString path = app::SingleInstance::lockPathFor(QStringLiteral("kestrune-test"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(contents);
+        }
+        app::SingleInstance instance(QStringLiteral("kestrune-test"));
+        QVERIFY(instance.tryAcquire());
+        QVERIFY(instance.isHeld());
+        QVERIFY(instance.problem().isEmpty());
+    }
+
+    void aFolderInPlaceOfTheLockDoesNotBlockTheStart()
+    {
+        const QString path = app::SingleInstance::lockPathFor(QStringLiteral("kestrune"));
+        QVERIFY(QDir().mkdir(path));
+        app::SingleInstance instance(QStringLiteral("kestrune"));
+        QVERIFY(app::startProgram(instance));
+        QVERIFY(!instance.isHeld());
+        QVERIFY(!instance.problem().isEmpty());
+        QCOMPARE(m_startWindows, 1);
+        QVERIFY(m_dialogs.messages.isEmpty());
+        QVERIFY(QFileInfo(path).isDir());
+        QVERIFY(QDir().rmdir(path));
     }
 
     void secondLockInTheSameRunIsRefusedUntilReleased()

@@ -3,6 +3,7 @@
 
 #include "platform/AppFrame.h"
 #include "platform/Dialogs.h"
+#include "platform/SaveFile.h"
 #include "platform/Seams.h"
 #include "platform/ui/Autostart.h"
 #include "platform/ui/Tray.h"
@@ -266,6 +267,42 @@ private slots:
         QVERIFY(!tray->isChecked());
         QVERIFY(!tray->isEnabled());
         QCOMPARE(stored("RunAtSysTray"), QStringLiteral("False"));
+    }
+
+    void anEntryThatCannotBeWrittenIsNotShownAsChosen_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("a folder holds its name") << "folder";
+        QTest::newRow("the disk is full") << "full";
+    }
+    void anEntryThatCannotBeWrittenIsNotShownAsChosen()
+    {
+        QFETCH(QString, obstacle);
+        openWindow();
+        if (obstacle == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(entryPath()));
+        else
+            platform::setSaveFaultHook([](const QString&, qint64) { return QStringLiteral("No space left on device"); });
+        m_dialogs.clear();
+        control<QRadioButton>("optRun")->click();
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QVERIFY(m_dialogs.messages.first().text.contains(QLatin1String(" setting key\r\n")));
+        QVERIFY(!ticked("optRun"));
+        QVERIFY(ticked("optDontRun"));
+        QVERIFY(!control<QCheckBox>("chkSysTray")->isEnabled());
+        QVERIFY(!platform::IsStartupEntryPresent());
+    }
+
+    void anOldEntryThatCannotBeRewrittenStillShowsAsChosen()
+    {
+        presentEntryFor(QStringLiteral("/old/place/kestrune"));
+        platform::setSaveFaultHook([](const QString&, qint64) { return QStringLiteral("No space left on device"); });
+        openWindow();
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        // The old entry still runs at log-on, so that is what the options say.
+        QVERIFY(ticked("optRun"));
+        QVERIFY(control<QCheckBox>("chkSysTray")->isEnabled());
+        QCOMPARE(entryText(), platform::startupEntryText(QStringLiteral("/old/place/kestrune")));
     }
 
     void aPresentEntryIsRewrittenForThisExecutable()

@@ -3,6 +3,7 @@
 #include "TutorFixture.h"
 
 #include "platform/Seams.h"
+#include "tests/support/ScratchMount.h"
 #include "tutor/Recordset.h"
 #include "tutor/Study.h"
 #include "tutor/TestReport.h"
@@ -12,6 +13,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace kestrune;
 using namespace kestrune::tutor;
@@ -197,6 +200,41 @@ private slots:
         QVERIFY(!saveTestReport(path, QStringLiteral("text"), &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFile::exists(path));
+    }
+
+    void saveTestReport_onAFullDiskKeepsTheOldReport()
+    {
+        testing::ScratchMount disk(32 * 1024);
+        if (!disk.isMounted())
+            QSKIP("mounting a small file system needs root");
+        const QString path = disk.filePath(QStringLiteral("report.txt"));
+        QVERIFY(saveTestReport(path, QStringLiteral("the old report")));
+        QString error;
+        QVERIFY(!saveTestReport(path, QString(100 * 1024, QLatin1Char('r')), &error));
+        QVERIFY2(error.contains(QLatin1String("space"), Qt::CaseInsensitive), qPrintable(error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("the old report\r\n"));
+    }
+
+    void saveTestReport_neverReplacesWhatIsNotARegularFile_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("a pipe") << true;
+        QTest::newRow("a folder") << false;
+    }
+    void saveTestReport_neverReplacesWhatIsNotARegularFile()
+    {
+        QFETCH(bool, fifo);
+        const QString path = m_dir.filePath(QStringLiteral("not a file"));
+        QFile::remove(path);
+        QDir().rmdir(path);
+        QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QDir().mkdir(path));
+        QString error;
+        QVERIFY(!saveTestReport(path, QStringLiteral("text"), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+        QVERIFY(QFile::remove(path) || QDir().rmdir(path));
     }
 
     // ---- The card of each question ------------------------------------------
