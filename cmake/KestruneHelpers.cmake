@@ -27,6 +27,8 @@ function(kestrune_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+  # Shared test helpers (tests/support/...) by their path from the root.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE QT_FORCE_ASSERTS
       KESTRUNE_BIN_DIR="${KESTRUNE_BIN_DIR}"
       KESTRUNE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
