@@ -4,8 +4,14 @@
 #include "deck/Deck.h"
 #include "spreads/Spreads.h"
 
+#include "tests/support/ScratchMount.h"
+
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace kestrune;
 
@@ -166,6 +172,43 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+    void anOutputThatCannotBeWrittenIsAFailure_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("output");
+        const QStringList reading{QStringLiteral("--spread"), QStringLiteral("Celtic Cross")};
+        const QStringList help{QStringLiteral("--help")};
+        QTest::newRow("reading, full disk") << reading << "full";
+        QTest::newRow("help, full disk") << help << "full";
+        QTest::newRow("reading, closed output") << reading << "closed";
+        QTest::newRow("help, closed output") << help << "closed";
+    }
+    void anOutputThatCannotBeWrittenIsAFailure()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        QProcess process;
+        kestrune::testing::ScratchMount disk(4096);
+        if (output == QLatin1String("full")) {
+            if (!disk.isMounted())
+                QSKIP("mounting a small file system needs root");
+            QFile filler(disk.filePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(512, 'f')) == 512) {
+            }
+            filler.close();
+            process.setStandardOutputFile(disk.filePath(QStringLiteral("out.txt")));
+        } else {
+            process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        }
+        process.start(QStringLiteral(KESTRUNE_BIN_DIR "/kestrune-cast"), arguments);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QVERIFY(process.exitCode() != 0);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.startsWith(QLatin1String("kestrune-cast: cannot write to standard output: ")), qPrintable(err));
     }
 
     void unknownSpreadListsAllEight()

@@ -11,23 +11,48 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 using namespace kestrune;
 
+namespace {
+
+// Writes everything to standard output and makes sure it got there: a full
+// disk, a closed output or a reader that went away is a failure, told on
+// standard error, never an exit 0.
+int print(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+    int error = errno;
+    if (std::fflush(stdout) != 0 && error == 0)
+        error = errno;
+    if (written && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "kestrune-cast: cannot write to standard output: %s\n",
+                 error != 0 ? std::strerror(error) : "write failed");
+    return 2;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    // A reader that closed the pipe shows as a failed write, with a message,
+    // rather than as a silent end by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 
     const cast::ParseResult parsed = cast::ParseCastArguments(arguments);
-    QTextStream out(stdout);
     QTextStream err(stderr);
-    if (parsed.helpShown) {
-        out << parsed.helpText;
-        return 0;
-    }
+    if (parsed.helpShown)
+        return print(parsed.helpText);
     if (!parsed.request) {
         err << "kestrune-cast: " << parsed.error << "\n";
         return 2;
@@ -62,11 +87,7 @@ int main(int argc, char** argv)
     reading::WriteReadingHeader(sink, r.Options.card);
     reading::WriteReading(sink, r);
 
-    out.setEncoding(QStringConverter::Utf8);
     if (request.format == cast::OutputFormat::Html)
-        out << sink.toHtml(QStringLiteral("Kestrune - ") + spread->name);
-    else
-        out << sink.textWithNewlines();
-    out.flush();
-    return 0;
+        return print(sink.toHtml(QStringLiteral("Kestrune - ") + spread->name));
+    return print(sink.textWithNewlines());
 }
