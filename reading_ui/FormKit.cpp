@@ -60,7 +60,13 @@ void setButtonColour(QAbstractButton* button, const QColor& colour)
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, colour);
     button->setPalette(palette);
-    button->setAutoFillBackground(true);
+    // Styles shade a button's face from its palette colour (a gradient, a
+    // lighter tint); a style sheet gives the flat face in the colour itself,
+    // with a thin border and a darker face while pressed.
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; }"
+                                         " QPushButton:pressed { background-color: %3; border-color: %4; }")
+                              .arg(colour.name(), colour.darker(250).name(), colour.darker(115).name(),
+                                   colour.darker(400).name()));
 }
 
 void setClassicFrame(QGroupBox* frame, const QColor& background)

@@ -28,7 +28,7 @@ void setClientAreaTwips(QWidget* window, int widthTwips, int heightTwips);
 void setClientAreaTwips(QMainWindow* window, QWidget* central, int widthTwips, int heightTwips);
 // Moves a window to the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
-// The classic "graphical" button look: a solid background colour.
+// The classic "graphical" button look: a flat face in a solid colour.
 void setButtonColour(QAbstractButton* button, const QColor& colour);
 // Draws a frame the classic way: its border runs through the middle of the
 // caption line and the background fills the whole frame, so that controls

@@ -1113,6 +1113,13 @@ void TestFrontWindows::fontsAndColoursFollowTheDesign()
     }
     if (colour.isValid())
         QCOMPARE(c->palette().color(QPalette::ColorRole(role)), colour);
+    if (role == QPalette::Button) {
+        // The face is drawn flat in that colour, not shaded from it: sample
+        // it inside the border at the top, the middle and the bottom.
+        const QImage face = c->grab().toImage();
+        for (const int y : {3, face.height() / 2, face.height() - 4})
+            QCOMPARE(face.pixelColor(3, y), colour);
+    }
 }
 
 void TestFrontWindows::readingRoundTripStartsFresh()

@@ -104,10 +104,10 @@ private slots:
         QTest::newRow("missing file") << QStringLiteral("missing") << QStringLiteral("no such file");
         QTest::newRow("a card missing") << QStringLiteral("DELETE FROM tblCards WHERE ID=40")
                                         << QStringLiteral("group 2 holds 13 cards");
-        QTest::newRow("too few keywords") << QStringLiteral("DELETE FROM tblKeywords WHERE CardID=5 AND Id % 8 < 2")
+        QTest::newRow("too few keywords") << QStringLiteral("DELETE FROM tblKeywords WHERE Id=(SELECT MIN(Id) FROM tblKeywords WHERE CardID=5)")
                                           << QStringLiteral("6 different keywords");
         QTest::newRow("a keyword twice")
-            << QStringLiteral("UPDATE tblKeywords SET Keyword='x' WHERE CardID=9 AND Id % 8 IN (1, 2)")
+            << QStringLiteral("UPDATE tblKeywords SET Keyword='x' WHERE CardID=9 AND Id IN (SELECT Id FROM tblKeywords WHERE CardID=9 ORDER BY Id LIMIT 2)")
             << QStringLiteral("appears twice");
         QTest::newRow("undecodable picture") << QStringLiteral("UPDATE tblCards SET PictureData=x'FFD8FFE000' WHERE ID=3")
                                              << QStringLiteral("cannot be decoded");
@@ -277,14 +277,14 @@ private slots:
             QVERIFY(all.text(QStringLiteral("Name")).size() <= 25);
             Recordset own;
             OpenRecordset(own, connection, QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=") + QString::number(id));
-            QVERIFY(own.RecordCount() >= 7);
+            QCOMPARE(own.RecordCount(), 7);
             for (own.MoveFirst(); !own.EOF_(); own.MoveNext()) {
                 const QString word = own.text(QStringLiteral("Keyword")).toLower();
                 QVERIFY2(!owner.contains(word) || owner.value(word) == id, qPrintable(word));
                 owner.insert(word, id);
             }
         }
-        QCOMPARE(owner.size(), 624);
+        QCOMPARE(owner.size(), 78 * 7);
     }
 };
 

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,6 +33,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -107,6 +109,19 @@ QLabel* makePictureBox(QWidget* parent, const QString& name, int left, int top, 
 QString indexed(const char* name, int index)
 {
     return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
+}
+
+// Puts a window not yet shown in the middle of the primary screen's free area,
+// as the start and reading windows are; the position holds when the window is
+// first shown, also later from the tray.
+void centreBeforeShowing(QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(0, 0), window->size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 } // namespace
@@ -851,6 +866,7 @@ void showFrmMain(const QStringList& arguments)
     // with its last window: the tutor must end up on the screen, behind its
     // tray icon, or the program must be ending.
     QPointer<FrmMain> window = new FrmMain;
+    centreBeforeShowing(window);
     const bool loaded = window->load(arguments);
     if (platform::isEnding())
         return;   // EndApplication closes the window
