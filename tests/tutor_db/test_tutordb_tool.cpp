@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+
+#include <sys/stat.h>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -150,6 +152,41 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.err.contains(QStringLiteral("fails the check")));
+    }
+
+    void checkRefusesWhatIsNotARegularFileWithoutHanging_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a pipe") << true << QStringLiteral("is not a regular file");
+        QTest::newRow("a folder") << false << QStringLiteral("is a folder");
+    }
+    void checkRefusesWhatIsNotARegularFileWithoutHanging()
+    {
+        QFETCH(bool, fifo);
+        QFETCH(QString, message);
+        const QString path = m_dir.filePath(fifo ? QStringLiteral("pipe.dll") : QStringLiteral("folder.dll"));
+        if (!QFileInfo::exists(path))
+            QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QDir().mkdir(path));
+        const Run run = runTool({QStringLiteral("--check"), path});
+        QCOMPARE(run.exitCode, 1); // -1: it hung and was stopped
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+    void repeatedOptionsAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("--check twice") << QStringList{"--check", kBuiltDatabase, "--check", kBuiltDatabase};
+        QTest::newRow("--build twice") << QStringList{"--build", "a.dll", "--build", "b.dll", "--data", "d",
+                                                      "--pictures", "p"};
+    }
+    void repeatedOptionsAreRefused()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = runTool(arguments);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("is given more than once")), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
     }
 
     void buildTakesContentAndDeckPictures()

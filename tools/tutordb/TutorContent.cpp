@@ -7,6 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
@@ -163,6 +167,11 @@ bool writeDatabase(const QString& outPath, const QByteArray& key, const QList<Ca
         // The reading half's file name for the card: r<CardIndex>.jpg.
         const QString path = QDir(picturesFolder).filePath(QStringLiteral("r%1.jpg").arg(index));
         QFile file(path);
+        if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+            *error = QStringLiteral("picture of card %1 \"%2\": %3: is not a regular file")
+                         .arg(card.id).arg(card.name, path);
+            return false;
+        }
         if (!file.open(QIODevice::ReadOnly)) {
             *error = QStringLiteral("picture of card %1 \"%2\": %3: %4")
                          .arg(card.id).arg(card.name, path, file.errorString());
@@ -171,8 +180,16 @@ bool writeDatabase(const QString& outPath, const QByteArray& key, const QList<Ca
         pictures << file.readAll();
     }
 
-    // Write beside the target, then put the finished file in its place.
+    // Write beside the target, then put the finished file in its place. A
+    // folder, pipe or device under either name is never replaced or removed.
     const QString partPath = outPath + QStringLiteral(".part");
+    for (const QString& name : {outPath, partPath}) {
+        const QFileInfo existing(name);
+        if (existing.exists() && !existing.isFile()) {
+            *error = QStringLiteral("%1: is not a regular file, so it is not replaced").arg(name);
+            return false;
+        }
+    }
     QFile::remove(partPath);
     {
         Database db;
@@ -208,9 +225,11 @@ bool writeDatabase(const QString& outPath, const QByteArray& key, const QList<Ca
             return false;
         }
     }
-    QFile::remove(outPath);
-    if (!QFile::rename(partPath, outPath)) {
-        *error = QStringLiteral("cannot move %1 to %2").arg(partPath, outPath);
+    // The finished database replaces the old one in one step (rename), so
+    // there is never a moment without a whole file.
+    if (::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(outPath).constData()) != 0) {
+        *error = QStringLiteral("cannot move %1 to %2: %3")
+                     .arg(partPath, outPath, QString::fromLocal8Bit(std::strerror(errno)));
         QFile::remove(partPath);
         return false;
     }
@@ -220,8 +239,16 @@ bool writeDatabase(const QString& outPath, const QByteArray& key, const QList<Ca
 CheckResult checkDatabase(const QString& path, const QByteArray& key)
 {
     CheckResult result;
-    if (!QFileInfo::exists(path)) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
         result.problems << QStringLiteral("%1: no such file").arg(path);
+        return result;
+    }
+    // Only a regular file is opened: a pipe would hang the check, a device is
+    // no database.
+    if (!info.isFile()) {
+        result.problems << (info.isDir() ? QStringLiteral("%1: is a folder, not a database file").arg(path)
+                                         : QStringLiteral("%1: is not a regular file").arg(path));
         return result;
     }
     Database db;

@@ -45,6 +45,12 @@ int main(int argc, char* argv[])
     parser.addOptions({build, data, pictures, check});
     parser.process(app);
 
+    // An option given twice would silently lose one of its values.
+    for (const QCommandLineOption* option : {&build, &data, &pictures, &check}) {
+        if (parser.values(*option).size() > 1)
+            return fail(QStringLiteral("--%1 is given more than once").arg(option->names().first()));
+    }
+
     if (parser.isSet(build) == parser.isSet(check))
         return fail(QStringLiteral("give either --build or --check (see --help)"));
 
