@@ -115,6 +115,9 @@ FrmMDI::FrmMDI(QWidget* parent)
     m_rtbDisp1->setReadOnly(true);
     m_rtbDisp1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     placeTwips(m_rtbDisp1, 0, 0, 3645, 8875);
+    // The text box is as tall as its panel, whatever the frame's size, so
+    // that its scroll bar reaches the reading's last line.
+    m_picRight->installEventFilter(this);
     middle->addWidget(m_picRight);
     outer->addLayout(middle, 1);
 
@@ -142,10 +145,7 @@ FrmMDI::FrmMDI(QWidget* parent)
     // size the frame takes when the user restores it.
     resize(twips(11880), twips(8490) + menuBar()->sizeHint().height());
     centreOnScreen(this);
-    // It opens maximized: the reading text keeps its fixed height of 8875
-    // twips, which the design size leaves partly hidden behind the button
-    // panel (the last lines of a reading could not be scrolled into view), and
-    // the table gets the room of the screen.
+    // It opens maximized, so that the table gets the room of the screen.
     setWindowState(windowState() | Qt::WindowMaximized);
 
     MDIForm_Load();
@@ -200,10 +200,17 @@ void FrmMDI::MDIForm_Load()
 void FrmMDI::ShowQuerentDetails()
 {
     const reading::QuerentDetails& q = reading::querentDetails();
-    m_txtName->setText(q.strName);
-    m_txtDOB->setText(q.strDOB);
-    m_txtCountry->setText(q.strCountry);
-    m_txtQ->setText(q.strQ);
+    // A text longer than its field shows its beginning; the whole text is the
+    // field's tooltip.
+    auto show = [](QLineEdit* field, const QString& text) {
+        field->setText(text);
+        field->setCursorPosition(0);
+        field->setToolTip(text);
+    };
+    show(m_txtName, q.strName);
+    show(m_txtDOB, q.strDOB);
+    show(m_txtCountry, q.strCountry);
+    show(m_txtQ, q.strQ);
 }
 
 FrmAuto* FrmMDI::table() const
@@ -215,10 +222,22 @@ FrmAuto* FrmMDI::table() const
     return nullptr;
 }
 
+void FrmMDI::fitReadingText()
+{
+    m_rtbDisp1->resize(m_rtbDisp1->width(), m_picRight->height());
+}
+
+bool FrmMDI::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_picRight && event->type() == QEvent::Resize)
+        fitReadingText();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void FrmMDI::MDIForm_Resize()
 {
     const int outerTwips = platform::pixelsToTwips(frameGeometry().width());
-    m_rtbDisp1->resize(m_rtbDisp1->width(), twips(8875));
+    fitReadingText();
     const int restartLeft = outerTwips - kButtonWidthTwips - 300;
     m_cmdRestart->move(twips(restartLeft), m_cmdRestart->y());
     const int exitLeft = restartLeft - kButtonWidthTwips - 100;
@@ -235,6 +254,12 @@ void FrmMDI::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     MDIForm_Resize();
+    if (!m_focusGiven) {
+        // The first control in tab order takes the keyboard when the frame
+        // first opens (the table's window would otherwise hold it).
+        m_focusGiven = true;
+        m_txtName->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void FrmMDI::cmdRestart_Click()

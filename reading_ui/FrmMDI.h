@@ -60,11 +60,13 @@ public:
     void cmdRestart_Click();
     // "Exit" (button and menu): closes the frame and ends the program.
     void cmdExit_Click();
-    // Places the buttons right-aligned: cmdRestart 300 twips from the frame's
-    // outer right edge, cmdExit 100 twips left of it.
+    // Makes the reading text as tall as its panel and places the buttons
+    // right-aligned: cmdRestart 300 twips from the frame's outer right edge,
+    // cmdExit 100 twips left of it.
     void MDIForm_Resize();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -72,6 +74,8 @@ protected:
 private:
     void MDIForm_Load();
     void buildMenus();
+    // The reading text keeps its width and left edge and fills its panel's height.
+    void fitReadingText();
 
     QToolBar* m_tb = nullptr;
     QWidget* m_picTop = nullptr;
@@ -87,6 +91,7 @@ private:
     QPushButton* m_cmdExit = nullptr;
     CloseRule m_close; // tells a hand-over close from the user closing the window
     bool m_closed = false;
+    bool m_focusGiven = false;
 };
 
 } // namespace kestrune::reading_ui

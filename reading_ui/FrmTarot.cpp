@@ -217,6 +217,9 @@ FrmTarot::FrmTarot()
     }
     connect(lstOption, &QListWidget::itemSelectionChanged, this, &FrmTarot::lstOption_Click);
     lstOption->setCurrentRow(0);
+    // The list comes first in tab order: Up, Down and Enter work in it as
+    // soon as the window opens.
+    lstOption->setFocus(Qt::OtherFocusReason);
 }
 
 FrmTarot::~FrmTarot()

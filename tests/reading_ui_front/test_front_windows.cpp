@@ -20,6 +20,7 @@
 #include "widgets/AboutBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -136,6 +137,8 @@ private slots:
     void controlsLieAtTheirDesignPlaces_data();
     void controlsLieAtTheirDesignPlaces();
     void tabOrderFollowsTheDesign();
+    void firstControlHasTheFocusOnOpening_data();
+    void firstControlHasTheFocusOnOpening();
     void fontsAndColoursFollowTheDesign_data();
     void fontsAndColoursFollowTheDesign();
     void windowBordersFollowTheDesign_data();
@@ -1029,6 +1032,53 @@ void TestFrontWindows::tabOrderFollowsTheDesign()
     QCOMPARE(sequence(child<QWidget>(front, "txtName")),
              QStringList({"txtName", "cmbMonth", "cmbDate", "cmbYear", "txtCountry", "txtQuestion", "cmdNext",
                           "cmdReset", "cmdCancel", "cmdBack"}));
+}
+
+void TestFrontWindows::firstControlHasTheFocusOnOpening_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("start") << QStringLiteral("frmOpen") << QStringLiteral("cmdTutor");
+    QTest::newRow("querent") << QStringLiteral("frmFront") << QStringLiteral("txtName");
+    QTest::newRow("spread") << QStringLiteral("frmTarot") << QStringLiteral("lstOption");
+    QTest::newRow("manual") << QStringLiteral("frmManual") << QStringLiteral("cmdBack");
+    QTest::newRow("result") << QStringLiteral("frmMDI") << QStringLiteral("txtName");
+}
+
+void TestFrontWindows::firstControlHasTheFocusOnOpening()
+{
+    // The keyboard works in a window as soon as it opens, without a click or
+    // a Tab first.
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QWidget* w = nullptr;
+    if (window == u"frmMDI") {
+        makeFolders(true, true);
+        FrmTarot* tarot = openSpreadWindow();
+        QVERIFY(tarot);
+        child<QPushButton>(tarot, "cmdAuto")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        w = existingFrmMDI();
+    } else {
+        w = openWindow(window);
+    }
+    QVERIFY(w && w->isVisible());
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QCOMPARE(focus->objectName(), control);
+    QCOMPARE(focus->window(), w);
+
+    if (window == u"frmTarot") {
+        // Down and Up walk the spread list at once.
+        auto* list = child<QListWidget>(w, "lstOption");
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(reading::readingOptions().MaxCardInSet, 1);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(list->currentRow(), 0);
+    }
 }
 
 void TestFrontWindows::windowBordersFollowTheDesign_data()
