@@ -33,6 +33,16 @@ QString g_userDataHome;
 std::function<void()> g_eventPump;
 std::function<void(int)> g_waitHook;
 
+// An XDG base folder: the variable's value when it is an absolute path (the
+// base-directory rules ignore relative ones), else the fallback under home.
+QString xdgBaseFolder(const char* variable, const QString& homeFallback)
+{
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty() && QDir::isAbsolutePath(value))
+        return value;
+    return QDir::homePath() + homeFallback;
+}
+
 } // namespace
 
 QDateTime Clock::now() const { return QDateTime::currentDateTime(); }
@@ -105,10 +115,7 @@ QString userDataHome()
 {
     if (!g_userDataHome.isEmpty())
         return g_userDataHome;
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty() || !QDir::isAbsolutePath(data))
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return data + QStringLiteral("/kestrune");
+    return xdgBaseFolder("XDG_DATA_HOME", QStringLiteral("/.local/share")) + QStringLiteral("/kestrune");
 }
 
 void setUserDataHome(const QString& folder) { g_userDataHome = folder; }
@@ -162,10 +169,7 @@ QString autostartFolder()
 {
     if (!g_autostartFolder.isEmpty())
         return g_autostartFolder;
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config))
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/autostart");
+    return xdgBaseFolder("XDG_CONFIG_HOME", QStringLiteral("/.config")) + QStringLiteral("/autostart");
 }
 
 void setAutostartFolder(const QString& folder) { g_autostartFolder = folder; }
